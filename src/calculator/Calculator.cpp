@@ -1,0 +1,254 @@
+#include "calculator/Calculator.h"
+
+#include "engine/Engine.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+
+namespace quarnel::calculator {
+
+namespace {
+
+// Stands in until a front end registers itself.
+class NullHost final : public CalculatorHost {
+  public:
+    void showMessage(const std::string&) override {}
+    void focusInput() override {}
+};
+
+NullHost nullHost;
+
+} // namespace
+
+Calculator::Calculator(CalculatorHost* host) : host_(host) {
+    showBase(base_);
+}
+
+void Calculator::setHost(CalculatorHost* host) {
+    host_ = host;
+}
+
+CalculatorHost& Calculator::host() {
+    return host_ != nullptr ? *host_ : nullHost;
+}
+
+// --- display ------------------------------------------------------------------
+
+void Calculator::reportError(ErrorCode code) {
+    errorPending_ = true;
+    display_[0] = std::string(errorText(code));
+    display_[1] = std::string(kPressClearText);
+}
+
+void Calculator::focusInput() {
+    host().focusInput();
+}
+
+std::string Calculator::normalizeEntry(std::string_view text) const {
+    switch (base_) {
+    case NumberBase::Hex:
+        return engine::BinToHex(engine::HexToBin(text, wordSize_), wordSize_);
+    case NumberBase::Oct:
+        return engine::BinToOct(engine::OctToBin(text, wordSize_), wordSize_);
+    case NumberBase::Dec:
+        return engine::BinToDec(engine::DecToBin(text, wordSize_), wordSize_);
+    case NumberBase::Bin:
+        return engine::ClipToWordSize(text, wordSize_);
+    }
+    return std::string(text);
+}
+
+std::string Calculator::formatEntry(std::string_view text) const {
+    std::string shown = normalizeEntry(text);
+    if (shown.size() > kDisplayWidth) {
+        shown.resize(kDisplayWidth);
+        shown += "...";
+    }
+    return shown;
+}
+
+void Calculator::redrawStack() {
+    // Line 1 (top) shows level 5, line 5 (bottom) level 1. Lines are written
+    // top to bottom, so an entry the engine refuses stops the redraw there.
+    const std::size_t count = stack_.size();
+    for (int line = 0; line < kDisplayLines; ++line) {
+        const auto level = static_cast<std::size_t>(kDisplayLines - line);
+        display_[line] = level <= count ? formatEntry(stack_.level(level)) : std::string();
+    }
+}
+
+void Calculator::saveUndo() {
+    undoStack_ = stack_;
+}
+
+void Calculator::updateDisplay() {
+    redrawStack();
+    firstOperand_.clear();
+    secondOperand_.clear();
+    focusInput();
+}
+
+// --- input line ---------------------------------------------------------------
+
+void Calculator::changeInput(std::string text) {
+    if (text == input_) {
+        return;
+    }
+    input_ = std::move(text);
+    inputEditChange();
+}
+
+void Calculator::inputEditChange() {
+    if (skipInputCheck_) {
+        skipInputCheck_ = false;
+        return;
+    }
+    if (input_.empty() || engine::IsValidNumber(input_, base_)) {
+        return;
+    }
+    // Removing the last character until the rest is valid leaves exactly the
+    // text before the first invalid character; find it in one pass.
+    const auto firstInvalid = std::find_if(input_.begin(), input_.end(), [this](char c) {
+        return !engine::IsValidNumber(std::string_view(&c, 1), base_);
+    });
+    input_.erase(firstInvalid, input_.end());
+}
+
+void Calculator::setInputText(std::string_view text) {
+    changeInput(std::string(text));
+}
+
+void Calculator::digit(int value) {
+    if (!digitEnabled(value)) {
+        return;
+    }
+    static constexpr std::string_view kDigits = "0123456789ABCDEF";
+    lastInput_ = input_;
+    firstOperand_ = input_ + kDigits[static_cast<std::size_t>(value)];
+    changeInput(firstOperand_);
+    focusInput();
+}
+
+bool Calculator::digitEnabled(int value) const {
+    return value >= 0 && value < 16 && digitEnabled_[static_cast<std::size_t>(value)];
+}
+
+// --- ENT ----------------------------------------------------------------------
+
+void Calculator::enter() {
+    if (errorPending_) {
+        return;
+    }
+    enterCommand();
+}
+
+void Calculator::pushLimited(std::string entry) {
+    if (maxStackDepth_ != 0 && stack_.size() == static_cast<std::size_t>(maxStackDepth_)) {
+        stack_.eraseFront(1);
+    }
+    stack_.push_back(std::move(entry));
+}
+
+void Calculator::enterCommand() {
+    if (input_.empty() && stack_.empty()) {
+        reportError(ErrorCode::TooFewArguments);
+        focusInput();
+        return;
+    }
+    if (!input_.empty()) {
+        changeInput(engine::StripLeadingZeros(input_));
+        saveUndo();
+        lastInput_ = input_;
+        std::string entry = input_;
+        std::transform(entry.begin(), entry.end(), entry.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+        pushLimited(std::move(entry));
+        // The line is emptied before the redraw, so a redraw that fails on a
+        // bad entry never leaves the pushed text standing in the line.
+        changeInput(std::string());
+        firstOperand_.clear();
+        secondOperand_.clear();
+        operationResult_.clear();
+        updateDisplay();
+    } else {
+        saveUndo();
+        std::string top = stack_.back();
+        pushLimited(std::move(top));
+        updateDisplay();
+    }
+    focusInput();
+}
+
+// --- Undo Last, Restore Input ----------------------------------------------------
+
+void Calculator::undoLast() {
+    std::swap(stack_, undoStack_);
+    updateDisplay();
+}
+
+void Calculator::restoreInput() {
+    changeInput(lastInput_);
+    focusInput();
+}
+
+// --- state entry ----------------------------------------------------------------
+
+int Calculator::limitWordSize(int bits) {
+    if (bits <= 0) {
+        return kDefaultWordSize;
+    }
+    return std::min(bits, kMaxWordSize);
+}
+
+int Calculator::limitMaxStackDepth(int depth) {
+    if (depth <= 0) {
+        return 0;
+    }
+    return std::max(depth, kMinLimitedDepth);
+}
+
+std::optional<int> Calculator::readCount(std::string_view text) {
+    int value = 0;
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    const auto [end, ec] = std::from_chars(first, last, value, 10);
+    if (text.empty() || ec != std::errc() || end != last) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+void Calculator::loadBase(NumberBase base) {
+    base_ = base;
+    showBase(base_);
+}
+
+void Calculator::loadWordSize(int bits) {
+    wordSize_ = limitWordSize(bits);
+}
+
+void Calculator::loadMaxStackDepth(int depth) {
+    maxStackDepth_ = limitMaxStackDepth(depth);
+}
+
+void Calculator::loadStack(std::vector<std::string> entries) {
+    stack_ = StackList::fromVector(std::move(entries));
+    redrawStack();
+}
+
+void Calculator::replaceStack(std::vector<std::string> entries) {
+    stack_ = StackList::fromVector(std::move(entries));
+    undoStack_ = stack_;
+    updateDisplay();
+}
+
+void Calculator::loadInputText(std::string text) {
+    input_ = std::move(text);
+}
+
+void Calculator::setStackNumbering(bool on) {
+    stackNumbering_ = on;
+}
+
+} // namespace quarnel::calculator

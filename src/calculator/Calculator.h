@@ -1,0 +1,208 @@
+#pragma once
+
+// The one calculator state and every calculator command. A window (or the
+// terminal front end) forwards each button, key and menu command to one method
+// here and then redraws from the read-only state below.
+//
+// Errors: command errors (too few arguments, invalid argument, division by
+// zero) are state: the error text stands in the display and ENT is disabled
+// until CLR. Engine errors (a text that is not a number in its base, a
+// division by zero after reduction, exhausted memory) leave the command as
+// engine::EngineError at the point of the engine call; whatever the command had
+// done before that point stays done. The front end catches it at its one
+// dispatch point and shows the message.
+
+#include "calculator/CalculatorHost.h"
+#include "calculator/Commands.h"
+#include "calculator/Key.h"
+#include "calculator/StackList.h"
+#include "engine/NumberBase.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quarnel::calculator {
+
+using engine::NumberBase;
+
+// Enabled state of the menus that StackView mode switches.
+struct MenuStates {
+    bool edit = true;            // "&Edit" (Undo Last, Restore Input)
+    bool stack = true;           // "&Stack"
+    bool options = true;         // "&Options"
+    bool loadStack = true;       // File / "&Load Stack"
+    bool saveStack = true;       // File / "&Save Stack"
+    bool closeStackView = false; // File / "&Close StackView"
+};
+
+class Calculator {
+  public:
+    static constexpr int kDisplayLines = 5;
+    static constexpr std::size_t kDisplayWidth = 55; // longer entries end in "..."
+    static constexpr int kMinWordSize = 1;
+    static constexpr int kMaxWordSize = 128;
+    static constexpr int kDefaultWordSize = 64;
+    static constexpr int kMinLimitedDepth = 5;
+
+    explicit Calculator(CalculatorHost* host = nullptr);
+    void setHost(CalculatorHost* host);
+
+    // --- number entry -----------------------------------------------------
+    // ENT button. Does nothing while an error is pending (the button is
+    // disabled then).
+    void enter();
+    // Digit button 0..15. Does nothing for a digit whose button is disabled in
+    // the current base.
+    void digit(int value);
+    // A change of the input line made by the user (typing, pasting, deleting):
+    // the line takes the text and then validates it (unless SkipInputCheck is
+    // set, which only this change clears).
+    void setInputText(std::string_view text);
+    // A key pressed in the input line: runs the key's command from the keyboard
+    // map. The front end then lets the key's character (keyBinding(key).typed)
+    // reach the line as usual.
+    void keyDown(Key key);
+
+    // --- operations, Undo Last, Restore Input --------------------------------
+    void arithmetic(ArithOp op);
+    void oneArgument(UnaryOp op);
+    void undoLast();
+    void restoreInput();
+
+    // --- base and word size -----------------------------------------------
+    void baseButton(NumberBase base);
+    // F3..F6: the base button, then SkipInputCheck cleared.
+    void baseKey(NumberBase base);
+    void setWordSize();    // STWS
+    void recallWordSize(); // RCWS
+
+    // --- stack commands -----------------------------------------------------
+    void drop();
+    void dup();
+    void swap();
+    void del();
+    void clear();
+    void dropDup2(bool drop); // Drop2 when true, Dup2 otherwise
+    void dropDupN(CountedOp op);
+    void rollD(bool keep); // Keep when true, RollD otherwise
+    void over();
+    void rotate();
+    void echo();
+    void depth();
+    void maximum();
+    void setMaximumStackDepth();
+
+    // --- StackView, numbering, Stack / Edit ------------------------------------
+    void view();
+    void closeStackView();
+    void toggleStackNumbering();
+    void editLevel1();
+
+    // --- read-only state for the front end ---------------------------------
+    const std::array<std::string, kDisplayLines>& displayLines() const { return display_; }
+    bool enterEnabled() const { return !errorPending_; }
+    // "<HEX>" for the base in force, the plain name ("HEX") for the others.
+    std::string baseCaption(NumberBase base) const;
+    bool digitEnabled(int value) const;
+    const std::string& inputText() const { return input_; }
+    MenuStates menuStates() const;
+    bool stackViewShown() const { return stackViewShown_; }
+    // The StackView listing as last built (by VIEW or rebuildListing).
+    const std::vector<std::string>& listing() const { return listing_; }
+    bool stackNumbering() const { return stackNumbering_; }
+    const StackList& stack() const { return stack_; }
+    const StackList& undoStack() const { return undoStack_; }
+    int wordSize() const { return wordSize_; }
+    NumberBase currentBase() const { return base_; }
+    int maxStackDepth() const { return maxStackDepth_; }
+    const std::string& lastInput() const { return lastInput_; }
+    bool errorPending() const { return errorPending_; }
+    bool skipInputCheck() const { return skipInputCheck_; }
+    const std::string& firstOperand() const { return firstOperand_; }
+    const std::string& secondOperand() const { return secondOperand_; }
+    const std::string& operationResult() const { return operationResult_; }
+
+    // --- display helpers (also used by printing) -----------------------------
+    // One entry reduced to the word size in the current base, no leading zeros.
+    std::string normalizeEntry(std::string_view text) const;
+    // normalizeEntry, cut to 55 characters followed by "..." when longer.
+    std::string formatEntry(std::string_view text) const;
+    // The listing lines of the whole stack, deepest first, with "n: " level
+    // prefixes while numbering is on.
+    std::vector<std::string> buildListing() const;
+    // Rebuilds listing() without changing the mode (a print job does this).
+    void rebuildListing();
+
+    // --- state entry for settings, backups and stack files ------------------------
+    // Sets the base without converting anything, then the captions and digit
+    // buttons for it.
+    void loadBase(NumberBase base);
+    // 0 or less gives 64, above 128 gives 128.
+    void loadWordSize(int bits);
+    // 0 or less gives 0 (unlimited), 1..4 give 5.
+    void loadMaxStackDepth(int depth);
+    // The stack backup at start: the entries as they are, UndoStack untouched.
+    void loadStack(std::vector<std::string> entries);
+    // Replaces the stack (Load Stack): Undo Last afterwards cannot bring back
+    // the stack held before.
+    void replaceStack(std::vector<std::string> entries);
+    // Load Stack as a whole: switches to the file's base (converting the input
+    // line like a base button), sets its word size (limited to 1..128), and
+    // replaces the stack with the entries. When converting the input line
+    // fails, nothing has changed.
+    void loadStackFile(NumberBase base, int wordSize, std::vector<std::string> entries);
+    // The input line's text as saved, taken without validation.
+    void loadInputText(std::string text);
+    void setStackNumbering(bool on);
+
+    static int limitWordSize(int bits);
+    static int limitMaxStackDepth(int depth);
+    static std::string_view baseName(NumberBase base); // "HEX", "OCT", "BIN", "DEC"
+    // The count of the counted commands: a signed 32-bit decimal integer,
+    // whatever the base. Empty when the text is not one.
+    static std::optional<int> readCount(std::string_view text);
+
+  private:
+    void reportError(ErrorCode code);
+    void focusInput();
+    void redrawStack();
+    void saveUndo();
+    void updateDisplay();
+    void showBase(NumberBase base);
+    void convertBase(NumberBase from, NumberBase to);
+    // Every change of the input line's text goes through here; it runs the
+    // validation when the text actually changes.
+    void changeInput(std::string text);
+    void inputEditChange();
+    void enterCommand(); // ENT as other commands perform it
+    void pushLimited(std::string entry);
+    CalculatorHost& host();
+    void dropCommand();
+
+    CalculatorHost* host_ = nullptr;
+
+    StackList stack_;
+    StackList undoStack_;
+    std::string firstOperand_;
+    std::string secondOperand_;
+    std::string operationResult_;
+    NumberBase base_ = NumberBase::Hex;
+    int wordSize_ = kDefaultWordSize;
+    bool errorPending_ = false;
+    bool skipInputCheck_ = false;
+    int maxStackDepth_ = 0;
+    std::string lastInput_;
+    std::string input_;
+
+    std::array<std::string, kDisplayLines> display_;
+    std::array<bool, 16> digitEnabled_{};
+    bool stackViewShown_ = false;
+    std::vector<std::string> listing_;
+    bool stackNumbering_ = true;
+};
+
+} // namespace quarnel::calculator

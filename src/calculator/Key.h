@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace quarnel::calculator {
+
+class Calculator;
+
+// The keys of the input line that run a command. The window translates its key
+// events to these (keypad operators are distinct from the main-keyboard
+// characters); every key not listed here only types into the line. The
+// main-keyboard digit keys, "1" included, only type their digit.
+enum class Key : std::uint8_t {
+    Enter,
+    Escape,
+    PageUp,
+    PageDown,
+    Delete,
+    Ampersand, // AND
+    O,         // OR
+    X,         // XOR
+    KeypadMultiply,
+    KeypadPlus,
+    KeypadMinus,
+    KeypadDivide,
+    N, // NOT
+    F9,
+    L,
+    I,
+    Z,
+    M,
+    Q,
+    R,
+    J,
+    K,
+    Y,
+    S,
+    V,
+    T,
+    W,
+    F3,
+    F4,
+    F5,
+    F6,
+};
+
+// One row of the keyboard map.
+struct KeyBinding {
+    Key key;
+    std::string_view name;    // the key's name, e.g. "PageUp", "KP+", "&", "N"
+    std::string_view command; // what it runs, for help texts: "DUP", "AND", ...
+    char typed;               // the character the key types after its command, or '\0'
+    void (*run)(Calculator&); // the command
+};
+
+// The whole keyboard map, one row per Key, in the order of the enum.
+std::span<const KeyBinding> keyMap();
+
+// The row for a key.
+const KeyBinding& keyBinding(Key key);
+
+} // namespace quarnel::calculator

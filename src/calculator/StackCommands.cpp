@@ -1,0 +1,347 @@
+#include "calculator/Calculator.h"
+
+#include <string>
+#include <vector>
+
+namespace quarnel::calculator {
+
+namespace {
+
+// Pops the top n entries, returned deepest first (x_n ... x_1).
+std::vector<std::string> popTop(StackList& stack, std::size_t n) {
+    std::vector<std::string> top(n);
+    for (std::size_t i = n; i > 0; --i) {
+        top[i - 1] = stack.back();
+        stack.pop_back();
+    }
+    return top;
+}
+
+} // namespace
+
+// DROP as the other commands run it to take their argument away.
+void Calculator::dropCommand() {
+    if (!input_.empty()) {
+        lastInput_ = input_;
+        changeInput(std::string());
+        return;
+    }
+    saveUndo();
+    stack_.pop_back();
+    updateDisplay();
+}
+
+void Calculator::drop() {
+    if (input_.empty() && stack_.empty()) {
+        reportError(ErrorCode::TooFewArguments);
+        focusInput();
+        return;
+    }
+    dropCommand();
+    focusInput();
+}
+
+void Calculator::dup() {
+    if (input_.empty()) {
+        if (stack_.empty()) {
+            reportError(ErrorCode::TooFewArguments);
+            focusInput();
+            return;
+        }
+        changeInput(stack_.back());
+        enterCommand();
+    } else {
+        enterCommand();
+        changeInput(stack_.back());
+        focusInput();
+    }
+}
+
+void Calculator::swap() {
+    const bool pending = !input_.empty();
+    if (stack_.size() < (pending ? 1u : 2u)) {
+        reportError(ErrorCode::TooFewArguments);
+        focusInput();
+        return;
+    }
+    saveUndo();
+    if (pending) {
+        std::string level1 = stack_.back();
+        stack_.setBack(input_);
+        changeInput(std::move(level1));
+    } else {
+        std::vector<std::string> top = popTop(stack_, 2);
+        stack_.push_back(std::move(top[1]));
+        stack_.push_back(std::move(top[0]));
+    }
+    updateDisplay();
+}
+
+void Calculator::del() {
+    lastInput_ = input_;
+    changeInput(std::string());
+    focusInput();
+}
+
+void Calculator::clear() {
+    if (errorPending_) {
+        errorPending_ = false;
+        updateDisplay();
+        focusInput();
+        return;
+    }
+    firstOperand_.clear();
+    secondOperand_.clear();
+    operationResult_.clear();
+    saveUndo();
+    lastInput_ = input_;
+    stack_.clear();
+    changeInput(std::string());
+    updateDisplay();
+    focusInput();
+}
+
+void Calculator::dropDup2(bool drop) {
+    const bool pending = !input_.empty();
+    if (stack_.size() < (pending ? 1u : 2u)) {
+        reportError(ErrorCode::TooFewArguments);
+        focusInput();
+        return;
+    }
+    saveUndo();
+    if (drop) {
+        stack_.pop_back();
+        if (!pending) {
+            stack_.pop_back();
+        }
+    } else if (pending) {
+        // [a b] i -> [a b i b i]
+        const std::string b = stack_.back();
+        stack_.push_back(input_);
+        stack_.push_back(b);
+        stack_.push_back(input_);
+    } else {
+        const std::string a = stack_.level(2);
+        const std::string b = stack_.level(1);
+        stack_.push_back(a);
+        stack_.push_back(b);
+    }
+    if (pending) {
+        lastInput_ = input_;
+        changeInput(std::string());
+    }
+    updateDisplay();
+}
+
+void Calculator::over() {
+    const bool pending = !input_.empty();
+    if (stack_.size() < (pending ? 1u : 2u)) {
+        reportError(ErrorCode::TooFewArguments);
+        focusInput();
+        return;
+    }
+    saveUndo();
+    if (pending) {
+        // [a b] i -> [a b i b]
+        const std::string b = stack_.back();
+        stack_.push_back(input_);
+        stack_.push_back(b);
+        lastInput_ = input_;
+        changeInput(std::string());
+    } else {
+        stack_.push_back(stack_.level(2));
+    }
+    updateDisplay();
+}
+
+void Calculator::rotate() {
+    const bool pending = !input_.empty();
+    if (stack_.size() < (pending ? 2u : 3u)) {
+        reportError(ErrorCode::TooFewArguments);
+        focusInput();
+        return;
+    }
+    saveUndo();
+    if (pending) {
+        // [a b] i -> [b i] a
+        std::vector<std::string> top = popTop(stack_, 2);
+        stack_.push_back(std::move(top[1]));
+        stack_.push_back(input_);
+        lastInput_ = input_;
+        changeInput(std::move(top[0]));
+    } else {
+        // [a b c] -> [b c a]
+        std::vector<std::string> top = popTop(stack_, 3);
+        stack_.push_back(std::move(top[1]));
+        stack_.push_back(std::move(top[2]));
+        stack_.push_back(std::move(top[0]));
+    }
+    updateDisplay();
+}
+
+void Calculator::echo() {
+    if (stack_.empty()) {
+        reportError(ErrorCode::TooFewArguments);
+        focusInput();
+        return;
+    }
+    lastInput_ = input_;
+    skipInputCheck_ = true;
+    changeInput(input_ + stack_.back());
+    // Appending an empty entry (possible only from a file) changes nothing;
+    // the flag must not outlive the command and let a later keystroke pass.
+    skipInputCheck_ = false;
+}
+
+void Calculator::depth() {
+    host().showMessage(std::to_string(stack_.size()) + " object(s) on stack.");
+    focusInput();
+}
+
+void Calculator::maximum() {
+    host().showMessage("Maximum stack depth: " + std::to_string(maxStackDepth_));
+    focusInput();
+}
+
+void Calculator::dropDupN(CountedOp op) {
+    const bool pending = !input_.empty();
+    if (!pending && stack_.empty()) {
+        reportError(ErrorCode::TooFewArguments);
+        focusInput();
+        return;
+    }
+    const std::optional<int> count = readCount(pending ? input_ : stack_.back());
+    if (!count) {
+        reportError(ErrorCode::InvalidArgument);
+        focusInput();
+        return;
+    }
+    // Taken from level 1, only the entries below the count's own entry count.
+    const long long available = static_cast<long long>(stack_.size()) - (pending ? 0 : 1);
+    if (*count > available) {
+        reportError(ErrorCode::TooFewArguments);
+        focusInput();
+        return;
+    }
+    if (*count <= 0) {
+        reportError(ErrorCode::InvalidArgument);
+        focusInput();
+        return;
+    }
+    const auto n = static_cast<std::size_t>(*count);
+    saveUndo();
+    if (!pending) {
+        stack_.pop_back();
+    }
+    switch (op) {
+    case CountedOp::DupN: {
+        std::vector<std::string> top = popTop(stack_, n);
+        for (int copy = 0; copy < 2; ++copy) {
+            for (const std::string& entry : top) {
+                stack_.push_back(entry);
+            }
+        }
+        break;
+    }
+    case CountedOp::DropN:
+        for (std::size_t i = 0; i < n; ++i) {
+            stack_.pop_back();
+        }
+        break;
+    case CountedOp::Pick:
+        stack_.push_back(stack_.level(n));
+        break;
+    case CountedOp::Roll: {
+        std::vector<std::string> top = popTop(stack_, n);
+        for (std::size_t i = 1; i < n; ++i) {
+            stack_.push_back(std::move(top[i]));
+        }
+        stack_.push_back(std::move(top[0]));
+        break;
+    }
+    }
+    if (pending) {
+        lastInput_ = input_;
+        changeInput(std::string());
+    }
+    updateDisplay();
+}
+
+void Calculator::rollD(bool keep) {
+    const bool pending = !input_.empty();
+    if (!pending && stack_.empty()) {
+        reportError(ErrorCode::TooFewArguments);
+        focusInput();
+        return;
+    }
+    const std::optional<int> count = readCount(pending ? input_ : stack_.back());
+    if (!count) {
+        reportError(ErrorCode::InvalidArgument);
+        focusInput();
+        return;
+    }
+    // Keep counts the count's own entry; RollD taken from level 1 does not.
+    const long long available = static_cast<long long>(stack_.size()) - (!keep && !pending ? 1 : 0);
+    if (*count > available) {
+        reportError(ErrorCode::TooFewArguments);
+        focusInput();
+        return;
+    }
+    if (*count <= 0) {
+        reportError(ErrorCode::InvalidArgument);
+        focusInput();
+        return;
+    }
+    const auto n = static_cast<std::size_t>(*count);
+    saveUndo();
+    if (pending) {
+        lastInput_ = input_;
+        changeInput(std::string());
+    } else {
+        stack_.pop_back();
+    }
+    if (keep) {
+        if (stack_.size() > n) {
+            stack_.eraseFront(stack_.size() - n);
+        }
+    } else {
+        // [x_N ... x_2 x_1] -> [x_1 x_N ... x_2]
+        std::vector<std::string> top = popTop(stack_, n);
+        stack_.push_back(std::move(top[n - 1]));
+        for (std::size_t i = 0; i + 1 < n; ++i) {
+            stack_.push_back(std::move(top[i]));
+        }
+    }
+    updateDisplay();
+    focusInput();
+}
+
+void Calculator::setMaximumStackDepth() {
+    if (input_.empty() && stack_.empty()) {
+        reportError(ErrorCode::TooFewArguments);
+        focusInput();
+        return;
+    }
+    const std::string text = input_.empty() ? stack_.back() : input_;
+    dropCommand();
+    const std::optional<int> depth = readCount(text);
+    // A negative depth would trim the stack to five entries for good; it is
+    // refused like the other counts of 0 or less that make no sense.
+    if (!depth || *depth < 0) {
+        reportError(ErrorCode::InvalidArgument);
+        focusInput();
+        return;
+    }
+    if (*depth != maxStackDepth_) {
+        maxStackDepth_ = limitMaxStackDepth(*depth);
+        if (maxStackDepth_ != 0 && stack_.size() > static_cast<std::size_t>(maxStackDepth_)) {
+            stack_.eraseFront(stack_.size() - static_cast<std::size_t>(maxStackDepth_));
+            // The removed entries are gone for good: Undo Last must not bring them back.
+            undoStack_ = stack_;
+            updateDisplay();
+        }
+    }
+    focusInput();
+}
+
+} // namespace quarnel::calculator
