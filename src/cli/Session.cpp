@@ -1,0 +1,94 @@
+#include "cli/Session.h"
+
+#include "engine/EngineError.h"
+
+#include <new>
+
+namespace quarnel::cli {
+
+namespace {
+
+std::string withoutTrailingBlanks(std::string line) {
+    const std::size_t end = line.find_last_not_of(' ');
+    line.erase(end == std::string::npos ? 0 : end + 1);
+    return line;
+}
+
+} // namespace
+
+Session::Session(std::ostream& out) : out_(out), calculator_(this) {}
+
+void Session::showMessage(const std::string& text) {
+    out_ << withoutTrailingBlanks("[Quarnel] " + text) << '\n';
+}
+
+void Session::stackViewShown() {
+    for (const std::string& line : calculator_.listing()) {
+        out_ << withoutTrailingBlanks(line) << '\n';
+    }
+}
+
+void Session::runAction(const Action& action) {
+    switch (action.kind) {
+    case Action::Kind::Command:
+        action.command(calculator_);
+        break;
+    case Action::Kind::Key: {
+        // The key's character still reaches the line when its command failed,
+        // as it does in the window.
+        const char typed = calculator::keyBinding(action.key).typed;
+        try {
+            calculator_.keyDown(action.key);
+        } catch (...) {
+            if (typed != '\0') {
+                calculator_.setInputText(calculator_.inputText() + typed);
+            }
+            throw;
+        }
+        if (typed != '\0') {
+            calculator_.setInputText(calculator_.inputText() + typed);
+        }
+        break;
+    }
+    case Action::Kind::Type:
+        for (const char c : action.text) {
+            calculator_.setInputText(calculator_.inputText() + c);
+        }
+        break;
+    }
+}
+
+void Session::run(const std::vector<Action>& actions) {
+    for (const Action& action : actions) {
+        try {
+            runAction(action);
+        } catch (const engine::EngineError& error) {
+            out_ << withoutTrailingBlanks(std::string("[Error] ") + error.what()) << '\n';
+        } catch (const std::bad_alloc&) {
+            out_ << "[Error] " << engine::kOutOfMemoryMessage << '\n';
+        }
+    }
+}
+
+std::vector<std::string> Session::displayText() const {
+    std::vector<std::string> lines;
+    const auto& display = calculator_.displayLines();
+    for (int line = 0; line < calculator::Calculator::kDisplayLines; ++line) {
+        std::string text = display[static_cast<std::size_t>(line)];
+        if (calculator_.stackNumbering()) {
+            text.insert(0, std::to_string(calculator::Calculator::kDisplayLines - line) + ": ");
+        }
+        lines.push_back(withoutTrailingBlanks(std::move(text)));
+    }
+    lines.push_back(withoutTrailingBlanks("> " + calculator_.inputText()));
+    return lines;
+}
+
+void Session::printDisplay() {
+    for (const std::string& line : displayText()) {
+        out_ << line << '\n';
+    }
+    out_.flush();
+}
+
+} // namespace quarnel::cli
