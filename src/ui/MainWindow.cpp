@@ -1,0 +1,750 @@
+#include "ui/MainWindow.h"
+
+#include "engine/EngineError.h"
+#include "ui/ButtonTable.h"
+#include "ui/Fonts.h"
+#include "ui/HelpViewer.h"
+#include "ui/InputLine.h"
+#include "ui/KeyTranslation.h"
+#include "ui/MenuTable.h"
+#include "ui/ShortcutPassThrough.h"
+#include "ui/StandardDialogs.h"
+#include "ui/StayOnTopSuspension.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStringList>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextOption>
+#include <QWindow>
+
+#include <exception>
+#include <new>
+#include <vector>
+
+namespace quarnel::ui {
+
+namespace {
+
+using calculator::ArithOp;
+using calculator::CountedOp;
+using calculator::UnaryOp;
+using engine::NumberBase;
+
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QIcon programIcon() {
+    QIcon icon;
+    for (const char* file :
+         {":/icons/quarnel-32.png", ":/icons/quarnel-48.png", ":/icons/quarnel-256.png"})
+        icon.addFile(QString::fromLatin1(file));
+    return icon;
+}
+
+// A five-line display box: fixed lines, no wrapping, no scrolling, no typing.
+void setUpDisplayBox(QTextEdit* box, Qt::Alignment alignment) {
+    box->setReadOnly(true);
+    box->setTextInteractionFlags(Qt::NoTextInteraction);
+    box->setLineWrapMode(QTextEdit::NoWrap);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    box->setLineWidth(1);
+    box->setFont(makeFont(FontKind::WindowLarge));
+    box->document()->setDocumentMargin(1);
+    QTextOption option = box->document()->defaultTextOption();
+    option.setAlignment(alignment);
+    option.setWrapMode(QTextOption::NoWrap);
+    box->document()->setDefaultTextOption(option);
+    box->viewport()->setCursor(Qt::ArrowCursor);
+    box->setContextMenuPolicy(Qt::PreventContextMenu);
+}
+
+int digitIndex(Command command) {
+    return static_cast<int>(command) - static_cast<int>(Command::Digit0);
+}
+
+Command digitCommand(int value) {
+    return static_cast<Command>(static_cast<int>(Command::Digit0) + value);
+}
+
+} // namespace
+
+MainWindow::MainWindow(std::unique_ptr<WindowDialogs> dialogs, QWidget* parent)
+    : QMainWindow(parent),
+      dialogs_(dialogs ? std::move(dialogs) : std::make_unique<StandardDialogs>()) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quarnel"));
+    setWindowIcon(programIcon());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(makeFont(FontKind::Window));
+
+    buildClientArea();
+    buildButtons();
+    buildMenus();
+    stackMemo_->raise();
+
+    // The menu bar sits above the client area; the window takes exactly the
+    // room both need and cannot be resized.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    move(267, 207);
+
+    calc_.setHost(this);
+    redraw();
+}
+
+MainWindow::~MainWindow() {
+    calc_.setHost(nullptr);
+}
+
+void MainWindow::buildClientArea() {
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("ClientArea"));
+    client_->setFixedSize(kClientWidth, kClientHeight);
+    client_->setAutoFillBackground(true);
+    client_->installEventFilter(this);
+    setCentralWidget(client_);
+
+    rpnScreen_ = new QTextEdit(client_);
+    rpnScreen_->setObjectName(QStringLiteral("RPNScreen"));
+    rpnScreen_->setGeometry(7, 7, 371, 72);
+    setUpDisplayBox(rpnScreen_, Qt::AlignRight);
+    rpnScreen_->setToolTip(QStringLiteral("Calculator Stack"));
+    rpnScreen_->installEventFilter(this);
+
+    // The level numbers use the display's face so that each number stands
+    // level with its line.
+    numberMemo_ = new QTextEdit(client_);
+    numberMemo_->setObjectName(QStringLiteral("NumberMemo"));
+    numberMemo_->setGeometry(7, 7, 20, 72);
+    setUpDisplayBox(numberMemo_, Qt::AlignHCenter);
+    numberMemo_->setPlainText(QStringLiteral("5\n4\n3\n2\n1"));
+    numberMemo_->installEventFilter(this);
+
+    inputEdit_ = new InputLine(client_);
+    inputEdit_->setObjectName(QStringLiteral("InputEdit"));
+    inputEdit_->setGeometry(7, 78, 371, 21);
+    inputEdit_->setToolTip(QStringLiteral("Input"));
+    inputEdit_->setContextMenuPolicy(Qt::PreventContextMenu);
+    connect(inputEdit_, &QLineEdit::textEdited, this, &MainWindow::onInputEdited);
+    connect(inputEdit_, &InputLine::keyArriving, this, &MainWindow::onInputKey);
+
+    stackMemo_ = new QPlainTextEdit(client_);
+    stackMemo_->setObjectName(QStringLiteral("StackMemo"));
+    stackMemo_->setGeometry(0, 0, kClientWidth, kClientHeight);
+    stackMemo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    stackMemo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    stackMemo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    stackMemo_->setFont(makeFont(FontKind::Window));
+    stackMemo_->hide();
+}
+
+void MainWindow::buildButtons() {
+    for (const ButtonSpec& spec : buttonTable()) {
+        auto* button = new QPushButton(QString::fromLatin1(spec.caption), client_);
+        button->setObjectName(QString::fromLatin1(spec.objectName));
+        button->setGeometry(spec.x, spec.y, spec.width, spec.height);
+        button->setFont(makeFont(spec.font));
+        button->setToolTip(QString::fromLatin1(spec.hint));
+        button->setAutoDefault(false);
+        const Command command = spec.command;
+        connect(button, &QPushButton::clicked, this, [this, command] { execute(command); });
+        buttons_.insert(command, button);
+    }
+}
+
+void MainWindow::buildMenus() {
+    std::vector<QMenu*> open; // open[d] receives the rows of depth d + 1
+    QList<QKeySequence> shortcuts;
+    for (const MenuSpec& spec : menuTable()) {
+        const QString name = QString::fromLatin1(spec.objectName);
+        const QString caption = QString::fromLatin1(spec.caption);
+        open.resize(static_cast<std::size_t>(spec.depth));
+        switch (spec.kind) {
+        case MenuSpec::Kind::Menu: {
+            QMenu* menu =
+                spec.depth == 0 ? menuBar()->addMenu(caption) : open.back()->addMenu(caption);
+            menu->setObjectName(name);
+            menu->menuAction()->setObjectName(name);
+            menus_.insert(name, menu);
+            open.push_back(menu);
+            break;
+        }
+        case MenuSpec::Kind::Separator:
+            open.back()->addSeparator();
+            break;
+        case MenuSpec::Kind::Item: {
+            QAction* action = open.back()->addAction(caption);
+            action->setObjectName(name);
+            if (*spec.shortcut) {
+                const QKeySequence sequence(QString::fromLatin1(spec.shortcut));
+                action->setShortcut(sequence);
+                shortcuts.append(sequence);
+            }
+            action->setCheckable(spec.checkable);
+            action->setChecked(spec.checked);
+            action->setEnabled(spec.enabled);
+            // A disabled menu keeps its items' shortcuts from running too.
+            QAction* top = open.front()->menuAction();
+            const Command command = spec.command;
+            connect(action, &QAction::triggered, this, [this, top, command] {
+                if (top->isEnabled())
+                    execute(command);
+            });
+            actions_.insert(command, action);
+            break;
+        }
+        }
+    }
+
+    auto* passThrough = new ShortcutPassThrough(shortcuts, this);
+    for (QWidget* box : {static_cast<QWidget*>(inputEdit_), static_cast<QWidget*>(stackMemo_),
+                         static_cast<QWidget*>(rpnScreen_), static_cast<QWidget*>(numberMemo_)})
+        box->installEventFilter(passThrough);
+}
+
+void MainWindow::loadState() {
+    if (hooks_.loadState)
+        runGuarded([this] { hooks_.loadState(*this); });
+    else
+        redraw();
+}
+
+void MainWindow::execute(Command command) {
+    runGuarded([this, command] { perform(command); });
+}
+
+void MainWindow::runGuarded(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const engine::EngineError& failure) {
+        dialogs_->error(this, QString::fromUtf8(failure.what()));
+    } catch (const std::bad_alloc&) {
+        dialogs_->error(this, QString::fromLatin1(engine::kOutOfMemoryMessage));
+    }
+    redraw();
+}
+
+void MainWindow::perform(Command command) {
+    using enum Command;
+    switch (command) {
+    case None:
+        break;
+    case Digit0:
+    case Digit1:
+    case Digit2:
+    case Digit3:
+    case Digit4:
+    case Digit5:
+    case Digit6:
+    case Digit7:
+    case Digit8:
+    case Digit9:
+    case DigitA:
+    case DigitB:
+    case DigitC:
+    case DigitD:
+    case DigitE:
+    case DigitF:
+        calc_.digit(digitIndex(command));
+        break;
+    case Enter:
+        calc_.enter();
+        break;
+    case Add:
+        calc_.arithmetic(ArithOp::Add);
+        break;
+    case Subtract:
+        calc_.arithmetic(ArithOp::Subtract);
+        break;
+    case Multiply:
+        calc_.arithmetic(ArithOp::Multiply);
+        break;
+    case Divide:
+        calc_.arithmetic(ArithOp::Divide);
+        break;
+    case And:
+        calc_.arithmetic(ArithOp::And);
+        break;
+    case Or:
+        calc_.arithmetic(ArithOp::Or);
+        break;
+    case Xor:
+        calc_.arithmetic(ArithOp::Xor);
+        break;
+    case Not:
+        calc_.oneArgument(UnaryOp::Not);
+        break;
+    case Neg:
+        calc_.oneArgument(UnaryOp::Neg);
+        break;
+    case ShiftLeft:
+        calc_.oneArgument(UnaryOp::ShiftLeft);
+        break;
+    case ShiftRight:
+        calc_.oneArgument(UnaryOp::ShiftRight);
+        break;
+    case ArithShiftRight:
+        calc_.oneArgument(UnaryOp::ArithShiftRight);
+        break;
+    case ShiftLeftByte:
+        calc_.oneArgument(UnaryOp::ShiftLeftByte);
+        break;
+    case ShiftRightByte:
+        calc_.oneArgument(UnaryOp::ShiftRightByte);
+        break;
+    case RotateLeft:
+        calc_.oneArgument(UnaryOp::RotateLeft);
+        break;
+    case RotateRight:
+        calc_.oneArgument(UnaryOp::RotateRight);
+        break;
+    case RotateLeftByte:
+        calc_.oneArgument(UnaryOp::RotateLeftByte);
+        break;
+    case RotateRightByte:
+        calc_.oneArgument(UnaryOp::RotateRightByte);
+        break;
+    case BaseHex:
+        calc_.baseButton(NumberBase::Hex);
+        break;
+    case BaseDec:
+        calc_.baseButton(NumberBase::Dec);
+        break;
+    case BaseBin:
+        calc_.baseButton(NumberBase::Bin);
+        break;
+    case BaseOct:
+        calc_.baseButton(NumberBase::Oct);
+        break;
+    case SetWordSize:
+        calc_.setWordSize();
+        break;
+    case RecallWordSize:
+        calc_.recallWordSize();
+        break;
+    case Drop:
+        calc_.drop();
+        break;
+    case Dup:
+        calc_.dup();
+        break;
+    case Swap:
+        calc_.swap();
+        break;
+    case Delete:
+        calc_.del();
+        break;
+    case Clear:
+        calc_.clear();
+        break;
+    case View:
+        calc_.view();
+        break;
+    case CloseStackView:
+        calc_.closeStackView();
+        break;
+    case LoadStack:
+        callHook(hooks_.loadStack);
+        break;
+    case SaveStack:
+        callHook(hooks_.saveStack);
+        break;
+    case SetupPrinter:
+        callHook(hooks_.setupPrinter);
+        break;
+    case PrintStack:
+        callHook(hooks_.printStack);
+        break;
+    case Exit:
+        close();
+        break;
+    case UndoLast:
+        calc_.undoLast();
+        break;
+    case RestoreInput:
+        calc_.restoreInput();
+        break;
+    case EditLevel1:
+        calc_.editLevel1();
+        break;
+    case Dup2:
+        calc_.dropDup2(false);
+        break;
+    case Drop2:
+        calc_.dropDup2(true);
+        break;
+    case DupN:
+        calc_.dropDupN(CountedOp::DupN);
+        break;
+    case DropN:
+        calc_.dropDupN(CountedOp::DropN);
+        break;
+    case Pick:
+        calc_.dropDupN(CountedOp::Pick);
+        break;
+    case Roll:
+        calc_.dropDupN(CountedOp::Roll);
+        break;
+    case RollD:
+        calc_.rollD(false);
+        break;
+    case Keep:
+        calc_.rollD(true);
+        break;
+    case Over:
+        calc_.over();
+        break;
+    case Rotate:
+        calc_.rotate();
+        break;
+    case Echo:
+        calc_.echo();
+        break;
+    case Depth:
+        calc_.depth();
+        break;
+    case Maximum:
+        calc_.maximum();
+        break;
+    case UseStackNumbering:
+        calc_.toggleStackNumbering();
+        break;
+    case SetMaximumStackDepth:
+        calc_.setMaximumStackDepth();
+        break;
+    case StayOnTop:
+        toggleStayOnTop();
+        break;
+    case ColorBackground:
+    case ColorStack:
+    case ColorFont:
+        adjustColor(command);
+        break;
+    case StoreInIniFile:
+        if (hooks_.storeInIniFile)
+            hooks_.storeInIniFile(*this);
+        else
+            setStateInRegistry(false);
+        break;
+    case StoreInRegistry:
+        if (hooks_.storeInRegistry)
+            hooks_.storeInRegistry(*this);
+        else
+            setStateInRegistry(true);
+        break;
+    case RunDemo:
+        callHook(hooks_.runDemo);
+        break;
+    case QuitDemo:
+        callHook(hooks_.quitDemo);
+        break;
+    case HelpContents:
+        showHelp(false);
+        break;
+    case HelpSearch:
+        showHelp(true);
+        break;
+    case About:
+        showAbout();
+        break;
+    }
+}
+
+void MainWindow::callHook(const std::function<void(MainWindow&)>& hook) {
+    if (hook)
+        hook(*this);
+}
+
+void MainWindow::redraw() {
+    QStringList lines;
+    for (const std::string& line : calc_.displayLines())
+        lines.append(fromStd(line));
+    const QString display = lines.join(QLatin1Char('\n'));
+    if (display != shownDisplay_) {
+        rpnScreen_->setPlainText(display);
+        shownDisplay_ = display;
+    }
+
+    buttons_.value(Command::Enter)->setEnabled(calc_.enterEnabled());
+    buttons_.value(Command::BaseHex)->setText(fromStd(calc_.baseCaption(NumberBase::Hex)));
+    buttons_.value(Command::BaseDec)->setText(fromStd(calc_.baseCaption(NumberBase::Dec)));
+    buttons_.value(Command::BaseBin)->setText(fromStd(calc_.baseCaption(NumberBase::Bin)));
+    buttons_.value(Command::BaseOct)->setText(fromStd(calc_.baseCaption(NumberBase::Oct)));
+    for (int value = 0; value < 16; ++value)
+        buttons_.value(digitCommand(value))->setEnabled(calc_.digitEnabled(value));
+
+    numberMemo_->setVisible(calc_.stackNumbering());
+
+    const bool viewShown = calc_.stackViewShown();
+    if (viewShown && (listingPending_ || stackMemo_->isHidden())) {
+        QStringList listing;
+        for (const std::string& line : calc_.listing())
+            listing.append(fromStd(line));
+        stackMemo_->setPlainText(listing.join(QLatin1Char('\n')));
+        listingPending_ = false;
+    }
+    stackMemo_->setVisible(viewShown);
+
+    syncInputLine();
+    applyMenuStates();
+}
+
+void MainWindow::syncInputLine() {
+    const QString wanted = fromStd(calc_.inputText());
+    if (inputEdit_->text() != wanted)
+        inputEdit_->setText(wanted); // leaves the caret after the last character
+}
+
+void MainWindow::applyMenuStates() {
+    const calculator::MenuStates states = calc_.menuStates();
+    const auto enableMenu = [this](const char* name, bool enabled) {
+        if (QMenu* menu = menus_.value(QString::fromLatin1(name)))
+            menu->menuAction()->setEnabled(enabled);
+    };
+    enableMenu("File1", !demoMenus_);
+    enableMenu("Edit1", states.edit && !demoMenus_);
+    enableMenu("Stack1", states.stack && !demoMenus_);
+    enableMenu("Options1", states.options && !demoMenus_);
+    enableMenu("Help1", !demoMenus_);
+
+    actions_.value(Command::LoadStack)->setEnabled(states.loadStack);
+    actions_.value(Command::SaveStack)->setEnabled(states.saveStack);
+    actions_.value(Command::CloseStackView)->setEnabled(states.closeStackView);
+    actions_.value(Command::RunDemo)->setEnabled(!demoMenus_);
+    actions_.value(Command::QuitDemo)->setEnabled(demoMenus_);
+
+    actions_.value(Command::UseStackNumbering)->setChecked(calc_.stackNumbering());
+    actions_.value(Command::StayOnTop)->setChecked(stayOnTop());
+    actions_.value(Command::StoreInIniFile)->setChecked(!stateInRegistry_);
+    actions_.value(Command::StoreInRegistry)->setChecked(stateInRegistry_);
+}
+
+QPushButton* MainWindow::button(Command command) const {
+    return buttons_.value(command);
+}
+
+QAction* MainWindow::action(Command command) const {
+    return actions_.value(command);
+}
+
+QMenu* MainWindow::topMenu(const QString& objectName) const {
+    return menus_.value(objectName);
+}
+
+// --- calculator host --------------------------------------------------------
+
+void MainWindow::showMessage(const std::string& text) {
+    StayOnTopSuspension suspension(*this);
+    dialogs_->message(this, fromStd(text));
+}
+
+void MainWindow::focusInput() {
+    inputEdit_->setFocus(Qt::OtherFocusReason);
+    inputEdit_->deselect();
+    inputEdit_->setCursorPosition(static_cast<int>(inputEdit_->text().size()));
+}
+
+void MainWindow::stackViewShown() {
+    listingPending_ = true;
+}
+
+// --- input line -------------------------------------------------------------
+
+void MainWindow::onInputEdited(const QString& text) {
+    runGuarded([this, &text] { calc_.setInputText(text.toStdString()); });
+}
+
+void MainWindow::onInputKey(QKeyEvent* event) {
+    if (const auto key = translateKey(event->key(), event->modifiers()))
+        runGuarded([this, key] { calc_.keyDown(*key); });
+}
+
+// --- window options ---------------------------------------------------------
+
+bool MainWindow::stayOnTop() const {
+    return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void MainWindow::toggleStayOnTop() {
+    const bool on = !stayOnTop();
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, on);
+    setUpdatesEnabled(false);
+    if (QWindow* handle = windowHandle()) {
+        // Telling the existing native window keeps it mapped and in place.
+        overrideWindowFlags(flags);
+        handle->setFlags(flags);
+    } else {
+        setWindowFlags(flags);
+    }
+    setUpdatesEnabled(true);
+    if (QAction* item = actions_.value(Command::StayOnTop))
+        item->setChecked(on);
+}
+
+QColor MainWindow::backgroundColor() const {
+    return client_->palette().color(QPalette::Window);
+}
+
+QColor MainWindow::stackColor() const {
+    return stackMemo_->palette().color(QPalette::Base);
+}
+
+QColor MainWindow::fontColor() const {
+    return stackMemo_->palette().color(QPalette::Text);
+}
+
+void MainWindow::setBackgroundColor(const QColor& color) {
+    QPalette palette = client_->palette();
+    palette.setColor(QPalette::Window, color);
+    client_->setPalette(palette);
+}
+
+void MainWindow::setStackColor(const QColor& color) {
+    for (QWidget* box : {static_cast<QWidget*>(inputEdit_), static_cast<QWidget*>(stackMemo_),
+                         static_cast<QWidget*>(numberMemo_), static_cast<QWidget*>(rpnScreen_)}) {
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, color);
+        box->setPalette(palette);
+    }
+}
+
+void MainWindow::setFontColor(const QColor& color) {
+    for (QWidget* box : {static_cast<QWidget*>(inputEdit_), static_cast<QWidget*>(stackMemo_),
+                         static_cast<QWidget*>(numberMemo_), static_cast<QWidget*>(rpnScreen_)}) {
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Text, color);
+        box->setPalette(palette);
+    }
+}
+
+void MainWindow::adjustColor(Command which) {
+    StayOnTopSuspension suspension(*this);
+    // The dialog opens on the colour chosen last time, not on the target's.
+    const std::optional<QColor> chosen = dialogs_->chooseColor(this, lastChosenColor_);
+    if (!chosen)
+        return;
+    lastChosenColor_ = *chosen;
+    if (which == Command::ColorBackground)
+        setBackgroundColor(*chosen);
+    else if (which == Command::ColorFont)
+        setFontColor(*chosen);
+    else
+        setStackColor(*chosen);
+}
+
+void MainWindow::setStateInRegistry(bool inRegistry) {
+    stateInRegistry_ = inRegistry;
+    actions_.value(Command::StoreInIniFile)->setChecked(!inRegistry);
+    actions_.value(Command::StoreInRegistry)->setChecked(inRegistry);
+}
+
+void MainWindow::setDemoMenus(bool demoRunning) {
+    demoMenus_ = demoRunning;
+    applyMenuStates();
+}
+
+void MainWindow::showHelp(bool index) {
+    if (!help_)
+        help_ = new HelpViewer(this);
+    if (index)
+        help_->showIndex();
+    else
+        help_->showContents();
+}
+
+void MainWindow::showAbout() {
+    StayOnTopSuspension suspension(*this);
+    dialogs_->about(this);
+}
+
+// --- window events ----------------------------------------------------------
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The demo cannot be closed under its feet: the close becomes a request
+    // to stop, and the user can close again once it has.
+    if (hooks_.demoRunning && hooks_.demoRunning()) {
+        if (hooks_.requestDemoQuit)
+            hooks_.requestDemoQuit();
+        event->ignore();
+        return;
+    }
+    if (help_)
+        help_->close();
+    if (hooks_.saveState) {
+        bool saved = false;
+        try {
+            saved = hooks_.saveState(*this);
+        } catch (const std::exception& failure) {
+            dialogs_->error(this, QString::fromUtf8(failure.what()));
+        }
+        if (!saved) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        focusInput();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == rpnScreen_ || watched == numberMemo_) && event->type() == QEvent::FocusIn) {
+        // The display boxes never keep the focus.
+        focusInput();
+        return false;
+    }
+    if (watched == client_) {
+        // Dragging the window by its body: buttons and text boxes take their
+        // own clicks, so only the bare client area gets here.
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::LeftButton)
+                break;
+            if (windowHandle() && windowHandle()->startSystemMove())
+                return true;
+            dragging_ = true;
+            dragOffset_ = mouse->globalPosition().toPoint() - frameGeometry().topLeft();
+            return true;
+        }
+        case QEvent::MouseMove:
+            if (dragging_) {
+                auto* mouse = static_cast<QMouseEvent*>(event);
+                move(mouse->globalPosition().toPoint() - dragOffset_);
+                return true;
+            }
+            break;
+        case QEvent::MouseButtonRelease:
+            if (dragging_) {
+                dragging_ = false;
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace quarnel::ui

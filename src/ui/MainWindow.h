@@ -1,0 +1,136 @@
+#pragma once
+
+#include "calculator/Calculator.h"
+#include "ui/Command.h"
+#include "ui/WindowDialogs.h"
+#include "ui/WindowHooks.h"
+
+#include <QColor>
+#include <QMainWindow>
+#include <QMap>
+#include <QPoint>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTextEdit;
+
+namespace quarnel::ui {
+
+class HelpViewer;
+class InputLine;
+
+// The calculator window: stack display, input line, 47 buttons and the menu
+// bar. It holds no calculator state of its own: every button, key and menu
+// command goes through execute(), which runs the command on the calculator and
+// redraws the window from the calculator's state.
+class MainWindow : public QMainWindow, private calculator::CalculatorHost {
+    Q_OBJECT
+  public:
+    static constexpr int kClientWidth = 386;
+    static constexpr int kClientHeight = 262;
+
+    // The dialogs default to the real ones; tests pass their own.
+    explicit MainWindow(std::unique_ptr<WindowDialogs> dialogs = {}, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    calculator::Calculator& calculator() { return calc_; }
+    const calculator::Calculator& calculator() const { return calc_; }
+    WindowDialogs& dialogs() { return *dialogs_; }
+    WindowHooks& hooks() { return hooks_; }
+
+    // Reads the saved state through the load hook, then shows it. Called once
+    // after the window is created and before it is first shown.
+    void loadState();
+
+    // The one dispatch point: runs the command, shows an engine failure in the
+    // error box, and redraws from the calculator's state.
+    void execute(Command command);
+    // The same guard around any other piece of work on the calculator (the
+    // hooks use it for stack files and the demo).
+    void runGuarded(const std::function<void()>& work);
+    // Rewrites every control from the calculator's state.
+    void redraw();
+
+    QPushButton* button(Command command) const;
+    QAction* action(Command command) const;
+    QMenu* topMenu(const QString& objectName) const;
+
+    // Stay on Top: the window style and the menu check mark always agree.
+    bool stayOnTop() const;
+    void toggleStayOnTop();
+
+    // The colours the settings store keeps.
+    QColor backgroundColor() const;
+    QColor stackColor() const; // background of the four text boxes
+    QColor fontColor() const;  // text of the four text boxes
+    void setBackgroundColor(const QColor& color);
+    void setStackColor(const QColor& color);
+    void setFontColor(const QColor& color);
+
+    // Which store keeps the state: the two check marks of Save Calculator State.
+    bool stateInRegistry() const { return stateInRegistry_; }
+    void setStateInRegistry(bool inRegistry);
+
+    // While the demo runs: File, Edit, Stack, Options and Help disabled, Quit
+    // Demo enabled, Run Demo disabled. Off restores the normal states.
+    void setDemoMenus(bool demoRunning);
+
+    HelpViewer* helpViewer() const { return help_; }
+
+    // Keyboard focus to the input line, caret after its text, nothing selected.
+    void focusInput() override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildClientArea();
+    void buildButtons();
+    void buildMenus();
+    void perform(Command command);
+    void showMessage(const std::string& text) override;
+    void stackViewShown() override;
+    void onInputEdited(const QString& text);
+    void onInputKey(QKeyEvent* event);
+    void adjustColor(Command which);
+    void showHelp(bool index);
+    void showAbout();
+    void applyMenuStates();
+    void syncInputLine();
+    void callHook(const std::function<void(MainWindow&)>& hook);
+
+    calculator::Calculator calc_;
+    std::unique_ptr<WindowDialogs> dialogs_;
+    WindowHooks hooks_;
+
+    QWidget* client_ = nullptr;
+    QTextEdit* rpnScreen_ = nullptr;
+    QTextEdit* numberMemo_ = nullptr;
+    InputLine* inputEdit_ = nullptr;
+    QPlainTextEdit* stackMemo_ = nullptr;
+    QMap<Command, QPushButton*> buttons_;
+    QMap<Command, QAction*> actions_;
+    QMap<QString, QMenu*> menus_;
+
+    HelpViewer* help_ = nullptr;
+    QColor lastChosenColor_ = Qt::black;
+    bool stateInRegistry_ = false;
+    bool demoMenus_ = false;
+    bool listingPending_ = false;
+    bool redrawing_ = false;
+    QString shownDisplay_;
+
+    // Dragging by the body where the window system cannot move the window itself.
+    bool dragging_ = false;
+    QPoint dragOffset_;
+};
+
+} // namespace quarnel::ui

@@ -1,0 +1,69 @@
+#include "ui/StandardDialogs.h"
+
+#include "ui/AboutBox.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace quarnel::ui {
+
+namespace {
+
+const QString kAppTitle = QStringLiteral("Quarnel");
+
+} // namespace
+
+void StandardDialogs::message(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, kAppTitle, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void StandardDialogs::error(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+WindowDialogs::Answer StandardDialogs::confirm(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Information, kAppTitle, text,
+                    QMessageBox::Ok | QMessageBox::Cancel, parent);
+    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+std::optional<QColor> StandardDialogs::chooseColor(QWidget* parent, const QColor& initial) {
+    const QColor chosen = QColorDialog::getColor(initial, parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+void StandardDialogs::about(QWidget* parent) {
+    AboutBox box(parent);
+    box.exec();
+}
+
+QString StandardDialogs::openFileName(QWidget* parent, const QString& caption,
+                                      const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+}
+
+QString StandardDialogs::saveFileName(QWidget* parent, const QString& caption,
+                                      const QString& filter) {
+    // QFileDialog asks before overwriting by default.
+    return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
+}
+
+bool StandardDialogs::printerSetup(QWidget* parent, QPrinter& printer) {
+    QPageSetupDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool StandardDialogs::print(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace quarnel::ui
