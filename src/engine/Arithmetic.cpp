@@ -1,0 +1,77 @@
+// +, -, *, DIV and NEG. All wrap modulo 2^ws, so they run on words; only DIV
+// in DEC divides the operands' full values and reduces the quotient.
+
+#include "engine/Engine.h"
+
+#include "Natural.h"
+#include "WordOperation.h"
+
+namespace quarnel::engine {
+
+namespace {
+
+using detail::Word;
+
+std::string divideDecimalInFull(std::string_view first, std::string_view second, int bits) {
+    first = detail::skipLeadingZeros(first);
+    second = detail::skipLeadingZeros(second);
+    if (second.empty()) {
+        detail::failDivisionByZero();
+    }
+    Word q(bits);
+    if (first.size() <= 38 && second.size() <= 38) {
+        const detail::DoubleLimb v =
+            detail::parseDecimalWide(first) / detail::parseDecimalWide(second);
+        q[0] = static_cast<detail::Limb>(v);
+        if (q.size() > 1) {
+            q[1] = static_cast<detail::Limb>(v >> 64);
+        }
+    } else {
+        const detail::Limbs full =
+            detail::divideNatural(detail::parseDecimal(first), detail::parseDecimal(second));
+        for (std::size_t i = 0; i < full.size() && i < q.size(); ++i) {
+            q[i] = full[i];
+        }
+    }
+    q.reduce();
+    return detail::formatWord(q, NumberBase::Dec);
+}
+
+} // namespace
+
+std::string AddInBase(std::string_view first, std::string_view second, NumberBase base, int ws) {
+    return detail::onWords(first, second, base, ws, [](Word& a, const Word& b) { addTo(a, b); });
+}
+
+std::string SubInBase(std::string_view first, std::string_view second, NumberBase base, int ws) {
+    return detail::onWords(first, second, base, ws,
+                           [](Word& a, const Word& b) { subtractFrom(a, b); });
+}
+
+std::string MulInBase(std::string_view first, std::string_view second, NumberBase base, int ws) {
+    return detail::onWords(first, second, base, ws,
+                           [](Word& a, const Word& b) { a = multiply(a, b); });
+}
+
+std::string DivInBase(std::string_view first, std::string_view second, NumberBase base, int ws) {
+    if (base == NumberBase::Dec) {
+        // DEC operands take part with their full value; only the quotient is reduced.
+        detail::requireOperands(first, second, base);
+        const int bits = effectiveWordSize(ws);
+        return detail::reportingOutOfMemory(
+            [&] { return divideDecimalInFull(first, second, bits); });
+    }
+    return detail::onWords(first, second, base, ws, [](Word& a, const Word& b) {
+        // A divisor that is nonzero as typed can still reduce to zero.
+        if (b.isZero()) {
+            detail::failDivisionByZero();
+        }
+        a = divide(a, b);
+    });
+}
+
+std::string NegInBase(std::string_view x, NumberBase base, int ws) {
+    return detail::onWord(x, base, ws, [](Word& a) { negate(a); });
+}
+
+} // namespace quarnel::engine

@@ -1,0 +1,315 @@
+#include "Radix.h"
+
+#include "Natural.h"
+
+#include <bit>
+#include <cstring>
+
+namespace quarnel::engine::detail {
+
+namespace {
+
+constexpr Limb kTen19 = 10'000'000'000'000'000'000ULL;
+constexpr std::size_t kChunkDigits = 19;
+
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+constexpr char kDigitPairs[] = "00010203040506070809"
+                               "10111213141516171819"
+                               "20212223242526272829"
+                               "30313233343536373839"
+                               "40414243444546474849"
+                               "50515253545556575859"
+                               "60616263646566676869"
+                               "70717273747576777879"
+                               "80818283848586878889"
+                               "90919293949596979899";
+
+Limb hexValue(char c) {
+    if (c <= '9') {
+        return static_cast<Limb>(c - '0');
+    }
+    return static_cast<Limb>((c | 0x20) - 'a' + 10);
+}
+
+// Eight decimal digits at once (the first one most significant).
+Limb parseEight(const char* p) {
+    Limb v;
+    std::memcpy(&v, p, 8);
+    if constexpr (std::endian::native == std::endian::little) {
+        v = ((v & 0x0F0F0F0F0F0F0F0FULL) * 2561) >> 8;
+        v = ((v & 0x00FF00FF00FF00FFULL) * 6553601) >> 16;
+        return ((v & 0x0000FFFF0000FFFFULL) * 42949672960001ULL) >> 32;
+    } else {
+        Limb r = 0;
+        for (int i = 0; i < 8; ++i) {
+            r = r * 10 + static_cast<Limb>(p[i] - '0');
+        }
+        return r;
+    }
+}
+
+Limb parseDigits(const char* p, std::size_t count) {
+    Limb v = 0;
+    while (count >= 8) {
+        v = v * 100'000'000ULL + parseEight(p);
+        p += 8;
+        count -= 8;
+    }
+    while (count > 0) {
+        v = v * 10 + static_cast<Limb>(*p - '0');
+        ++p;
+        --count;
+    }
+    return v;
+}
+
+// Writes exactly `width` digits of v ending just before `end`.
+void writeDigitsPadded(char* end, Limb v, std::size_t width) {
+    while (width >= 2) {
+        const std::size_t pair = static_cast<std::size_t>(v % 100) * 2;
+        v /= 100;
+        end -= 2;
+        end[0] = kDigitPairs[pair];
+        end[1] = kDigitPairs[pair + 1];
+        width -= 2;
+    }
+    if (width == 1) {
+        *--end = static_cast<char>('0' + v % 10);
+    }
+}
+
+std::size_t decimalWidth(Limb v) {
+    std::size_t n = 1;
+    while (v >= 10) {
+        v /= 10;
+        ++n;
+    }
+    return n;
+}
+
+// x := x * factor + addend over all of x's limbs; returns the carry out.
+Limb multiplyAdd(Limb* x, std::size_t n, Limb factor, Limb addend) {
+    Limb carry = addend;
+    for (std::size_t i = 0; i < n; ++i) {
+        const DoubleLimb p = static_cast<DoubleLimb>(x[i]) * factor + carry;
+        x[i] = static_cast<Limb>(p);
+        carry = static_cast<Limb>(p >> 64);
+    }
+    return carry;
+}
+
+Word parseDecimalWord(std::string_view text, int bits) {
+    Word w(bits);
+    text = skipLeadingZeros(text);
+    const std::size_t n = text.size();
+    if (n == 0) {
+        return w;
+    }
+    std::size_t first = n % kChunkDigits;
+    if (first == 0) {
+        first = kChunkDigits;
+    }
+    w[0] = parseDigits(text.data(), first);
+    const std::size_t size = w.size();
+    if (size == 1) {
+        Limb x = w[0];
+        for (std::size_t pos = first; pos < n; pos += kChunkDigits) {
+            x = x * kTen19 + parseDigits(text.data() + pos, kChunkDigits);
+        }
+        w[0] = x;
+    } else {
+        for (std::size_t pos = first; pos < n; pos += kChunkDigits) {
+            multiplyAdd(w.data(), size, kTen19, parseDigits(text.data() + pos, kChunkDigits));
+        }
+    }
+    w.reduce();
+    return w;
+}
+
+Word parseHexWord(std::string_view text, int bits) {
+    Word w(bits);
+    const std::size_t need = (static_cast<std::size_t>(bits) + 3) / 4;
+    const std::size_t start = text.size() > need ? text.size() - need : 0;
+    std::size_t pos = 0;
+    for (std::size_t i = text.size(); i > start; --i, pos += 4) {
+        w[pos / 64] |= hexValue(text[i - 1]) << (pos % 64);
+    }
+    w.reduce();
+    return w;
+}
+
+Word parseOctWord(std::string_view text, int bits) {
+    Word w(bits);
+    const std::size_t need = (static_cast<std::size_t>(bits) + 2) / 3;
+    const std::size_t start = text.size() > need ? text.size() - need : 0;
+    std::size_t pos = 0;
+    for (std::size_t i = text.size(); i > start; --i, pos += 3) {
+        const Limb v = static_cast<Limb>(text[i - 1] - '0');
+        const std::size_t limb = pos / 64;
+        const unsigned offset = static_cast<unsigned>(pos % 64);
+        w[limb] |= v << offset;
+        if (offset > 61 && limb + 1 < w.size()) {
+            w[limb + 1] |= v >> (64 - offset);
+        }
+    }
+    w.reduce();
+    return w;
+}
+
+Word parseBinWord(std::string_view text, int bits) {
+    Word w(bits);
+    const std::size_t need = static_cast<std::size_t>(bits);
+    const std::size_t start = text.size() > need ? text.size() - need : 0;
+    std::size_t pos = 0;
+    for (std::size_t i = text.size(); i > start; --i, ++pos) {
+        w[pos / 64] |= static_cast<Limb>(text[i - 1] - '0') << (pos % 64);
+    }
+    return w;
+}
+
+// The group of `width` bits starting at bit `pos`.
+Limb bitGroup(const Word& w, std::size_t pos, unsigned width) {
+    const std::size_t limb = pos / 64;
+    const unsigned offset = static_cast<unsigned>(pos % 64);
+    Limb v = w[limb] >> offset;
+    if (offset + width > 64 && limb + 1 < w.size()) {
+        v |= w[limb + 1] << (64 - offset);
+    }
+    return v & ((Limb{1} << width) - 1);
+}
+
+std::string formatGroups(const Word& w, unsigned width) {
+    const std::size_t bits = w.bitLength();
+    if (bits == 0) {
+        return "0";
+    }
+    const std::size_t digits = (bits + width - 1) / width;
+    std::string out(digits, '0');
+    for (std::size_t i = 0; i < digits; ++i) {
+        out[digits - 1 - i] = kHexDigits[bitGroup(w, i * width, width)];
+    }
+    return out;
+}
+
+std::string formatBin(const Word& w) {
+    const std::size_t bits = w.bitLength();
+    if (bits == 0) {
+        return "0";
+    }
+    std::string out(bits, '0');
+    for (std::size_t i = 0; i < bits; ++i) {
+        if ((w[i / 64] >> (i % 64)) & 1) {
+            out[bits - 1 - i] = '1';
+        }
+    }
+    return out;
+}
+
+std::string formatDecimalWord(const Word& w) {
+    if (w.size() == 1 || (w.size() == 2 && w[1] == 0)) {
+        const Limb v = w[0];
+        std::string out(decimalWidth(v), '0');
+        writeDigitsPadded(out.data() + out.size(), v, out.size());
+        return out;
+    }
+    Limbs n(w.size());
+    for (std::size_t i = 0; i < w.size(); ++i) {
+        n[i] = w[i];
+    }
+    return formatDecimal(std::move(n), 1);
+}
+
+} // namespace
+
+std::string_view skipLeadingZeros(std::string_view text) {
+    const std::size_t first = text.find_first_not_of('0');
+    return first == std::string_view::npos ? std::string_view() : text.substr(first);
+}
+
+Word parseWord(std::string_view text, NumberBase base, int bits) {
+    switch (base) {
+    case NumberBase::Hex:
+        return parseHexWord(text, bits);
+    case NumberBase::Oct:
+        return parseOctWord(text, bits);
+    case NumberBase::Bin:
+        return parseBinWord(text, bits);
+    case NumberBase::Dec:
+        break;
+    }
+    return parseDecimalWord(text, bits);
+}
+
+std::string formatWord(const Word& value, NumberBase base) {
+    switch (base) {
+    case NumberBase::Hex:
+        return formatGroups(value, 4);
+    case NumberBase::Oct:
+        return formatGroups(value, 3);
+    case NumberBase::Bin:
+        return formatBin(value);
+    case NumberBase::Dec:
+        break;
+    }
+    return formatDecimalWord(value);
+}
+
+DoubleLimb parseDecimalWide(std::string_view digits) {
+    if (digits.size() <= kChunkDigits) {
+        return parseDigits(digits.data(), digits.size());
+    }
+    const std::size_t high = digits.size() - kChunkDigits;
+    return static_cast<DoubleLimb>(parseDigits(digits.data(), high)) * kTen19 +
+           parseDigits(digits.data() + high, kChunkDigits);
+}
+
+Limbs parseDecimal(std::string_view digits) {
+    digits = skipLeadingZeros(digits);
+    Limbs x;
+    const std::size_t n = digits.size();
+    if (n == 0) {
+        return x;
+    }
+    x.reserve(n / kChunkDigits + 2);
+    std::size_t first = n % kChunkDigits;
+    if (first == 0) {
+        first = kChunkDigits;
+    }
+    x.pushBack(parseDigits(digits.data(), first));
+    for (std::size_t pos = first; pos < n; pos += kChunkDigits) {
+        const Limb carry =
+            multiplyAdd(x.data(), x.size(), kTen19, parseDigits(digits.data() + pos, kChunkDigits));
+        if (carry != 0) {
+            x.pushBack(carry);
+        }
+    }
+    x.trim();
+    return x;
+}
+
+std::string formatDecimal(Limbs value, std::size_t minWidth) {
+    value.trim();
+    // Chunks of 19 digits, least significant first.
+    Limbs chunks;
+    while (value.size() > 1) {
+        chunks.pushBack(divideBySingle(value.data(), value.size(), kTen19));
+        value.trim();
+    }
+    const Limb top = value.empty() ? 0 : value[0];
+    std::size_t digits = chunks.size() * kChunkDigits;
+    // Zero has no digits of its own; minWidth decides how it is written.
+    const std::size_t topWidth = top != 0 ? decimalWidth(top) : 0;
+    digits += topWidth;
+    const std::size_t width = digits < minWidth ? minWidth : digits;
+    std::string out(width, '0');
+    char* end = out.data() + width;
+    for (std::size_t i = 0; i < chunks.size(); ++i) {
+        writeDigitsPadded(end, chunks[i], kChunkDigits);
+        end -= kChunkDigits;
+    }
+    writeDigitsPadded(end, top, topWidth);
+    return out;
+}
+
+} // namespace quarnel::engine::detail
