@@ -1,0 +1,208 @@
+#include "storage/ConfText.h"
+
+#include "storage/SettingsAccess.h"
+
+#include <algorithm>
+#include <array>
+
+namespace quarnel::storage {
+
+namespace {
+
+// Characters that stand in a value unchanged in Qt's INI layout.
+bool isPlainValue(std::string_view value) {
+    return std::all_of(value.begin(), value.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+               c == '$' || c == '+' || c == '-';
+    });
+}
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+// "[Name]" gives Name.
+std::optional<std::string_view> sectionName(std::string_view line) {
+    const std::string_view t = trim(line);
+    if (t.size() < 2 || t.front() != '[') {
+        return std::nullopt;
+    }
+    const std::size_t close = t.rfind(']');
+    if (close == std::string_view::npos || close == 0) {
+        return std::nullopt;
+    }
+    return t.substr(1, close - 1);
+}
+
+std::optional<std::string_view> keyOf(std::string_view line) {
+    const std::string_view t = trim(line);
+    if (t.empty() || t.front() == ';' || t.front() == '#') {
+        return std::nullopt;
+    }
+    const std::size_t eq = t.find('=');
+    if (eq == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return trim(t.substr(0, eq));
+}
+
+struct Section {
+    std::string_view name; // empty for the lines before the first section
+    bool hasHeader = false;
+    std::vector<std::string_view> lines; // without the header
+};
+
+std::vector<Section> splitSections(std::string_view text) {
+    std::vector<Section> sections(1);
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        std::string_view line = text.substr(pos, end - pos);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        pos = end + 1;
+        if (auto name = sectionName(line)) {
+            sections.push_back({*name, true, {}});
+        } else {
+            sections.back().lines.push_back(line);
+        }
+    }
+    return sections;
+}
+
+// The settings of one section, in table order.
+std::vector<std::size_t> settingsOf(std::string_view section) {
+    std::vector<std::size_t> rows;
+    for (std::size_t i = 0; i < kSettingCount; ++i) {
+        if (kSettingKeys[i].section == section) {
+            rows.push_back(i);
+        }
+    }
+    return rows;
+}
+
+void appendLine(std::string& out, std::string_view line) {
+    out += line;
+    out += '\n';
+}
+
+void appendSetting(std::string& out, std::size_t row, const SettingTexts& texts) {
+    out += kSettingKeys[row].key;
+    out += '=';
+    out += texts[row].value_or(std::string());
+    out += '\n';
+}
+
+void appendSectionBreak(std::string& out) {
+    if (!out.empty() &&
+        !(out.size() >= 2 && out[out.size() - 1] == '\n' && out[out.size() - 2] == '\n')) {
+        out += '\n';
+    }
+}
+
+} // namespace
+
+std::optional<std::string> mergeConfText(std::string_view oldText, const SettingTexts& texts,
+                                         const std::vector<std::string_view>& backup) {
+    for (const auto& text : texts) {
+        if (text && !isPlainValue(*text)) {
+            return std::nullopt;
+        }
+    }
+    std::size_t backupSize = 0;
+    for (std::string_view entry : backup) {
+        if (!isPlainValue(entry)) {
+            return std::nullopt;
+        }
+        backupSize += entry.size() + 16;
+    }
+
+    const std::vector<Section> sections = splitSections(oldText);
+    std::array<bool, kSettingCount> written{};
+    std::string out;
+    out.reserve(oldText.size() + backupSize + 512);
+
+    for (const Section& section : sections) {
+        if (section.hasHeader && section.name == kBackupGroup) {
+            continue; // replaced below
+        }
+        const std::vector<std::size_t> rows =
+            section.hasHeader ? settingsOf(section.name) : std::vector<std::size_t>{};
+        if (section.hasHeader) {
+            appendSectionBreak(out);
+            out += '[';
+            out += section.name;
+            out += "]\n";
+        }
+        // Trailing blank lines stay after the settings added to the section.
+        std::size_t body = section.lines.size();
+        while (body > 0 && trim(section.lines[body - 1]).empty()) {
+            --body;
+        }
+        for (std::size_t i = 0; i < body; ++i) {
+            const std::string_view line = section.lines[i];
+            const auto key = keyOf(line);
+            const auto row =
+                key ? std::find_if(rows.begin(), rows.end(),
+                                   [&](std::size_t r) { return kSettingKeys[r].key == *key; })
+                    : rows.end();
+            if (row == rows.end()) {
+                appendLine(out, line);
+            } else if (!written[*row]) {
+                appendSetting(out, *row, texts);
+                written[*row] = true;
+            }
+        }
+        for (std::size_t r : rows) {
+            if (!written[r]) {
+                appendSetting(out, r, texts);
+                written[r] = true;
+            }
+        }
+        for (std::size_t i = body; i < section.lines.size(); ++i) {
+            appendLine(out, section.lines[i]);
+        }
+    }
+
+    // Sections the file did not have yet, in the order of the table.
+    for (std::size_t i = 0; i < kSettingCount; ++i) {
+        if (written[i]) {
+            continue;
+        }
+        appendSectionBreak(out);
+        out += '[';
+        out += kSettingKeys[i].section;
+        out += "]\n";
+        for (std::size_t r : settingsOf(kSettingKeys[i].section)) {
+            appendSetting(out, r, texts);
+            written[r] = true;
+        }
+    }
+
+    if (!backup.empty()) {
+        appendSectionBreak(out);
+        out += '[';
+        out += kBackupGroup;
+        out += "]\n";
+        for (std::size_t i = 0; i < backup.size(); ++i) {
+            out += "Level";
+            out += std::to_string(i);
+            out += '=';
+            out += backup[i];
+            out += '\n';
+        }
+    }
+    return out;
+}
+
+} // namespace quarnel::storage

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "storage/Failure.h"
+#include "storage/Settings.h"
+#include "storage/StoreLocation.h"
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quarnel::storage {
+
+// What to do when the stack backup cannot be written in the INI store (where
+// it is written before the settings).
+enum class BackupFailure {
+    Stop,     // write nothing more and report it: the window asks the user
+    Continue, // the user chose to close anyway: write the settings all the same
+};
+
+struct SaveOutcome {
+    enum class Status {
+        Saved,
+        BackupFailed,   // only with BackupFailure::Stop; the settings were not written
+        SettingsFailed, // `failure.message` is the error box text
+    };
+    Status status = Status::Saved;
+    Failure failure;
+
+    bool saved() const { return status == Status::Saved; }
+};
+
+// The stack as the backup holds it. The base and word size go into the header
+// of BACKUP.STK; the native store keeps only the entries.
+struct BackupContent {
+    engine::NumberBase base = engine::NumberBase::Hex;
+    int wordSize = 64;
+    std::vector<std::string_view> entries; // deepest first
+};
+
+// The stack backup as read at start.
+struct BackupRead {
+    std::vector<std::string> entries; // deepest first
+    QString location;                 // where it was looked for, for messages
+    QString problem;                  // why it could not be read (empty: it could, or was absent)
+};
+
+// The settings store chosen at start, the two menu commands that switch it,
+// and reading and writing the settings with the stack backup.
+class SettingsStore {
+  public:
+    // Chooses the store as at every start; `programPath` is the program's own
+    // file (QCoreApplication::applicationFilePath()).
+    explicit SettingsStore(const QString& programPath);
+
+    StoreKind kind() const { return kind_; }
+    bool inRegistry() const { return kind_ == StoreKind::Native; }
+    // "In Ini File" and "In Registry" both switch to the other store; it takes
+    // effect at the next save.
+    void toggle();
+    void setKind(StoreKind kind) { kind_ = kind; }
+
+    const QString& iniPath() const { return iniPath_; }
+    // BACKUP.STK in the current directory.
+    static QString backupFilePath();
+
+    SettingTexts readTexts() const;
+    BackupRead readBackup() const;
+
+    // INI store: the backup file first, then the settings. Native store: the
+    // settings and then the backup subkey, in one write.
+    SaveOutcome write(const SettingTexts& texts, const BackupContent& backup,
+                      BackupFailure onBackupFailure) const;
+
+  private:
+    SaveOutcome writeIni(const SettingTexts& texts, const BackupContent& backup,
+                         BackupFailure onBackupFailure) const;
+    SaveOutcome writeNative(const SettingTexts& texts,
+                            const std::vector<std::string_view>& backup) const;
+
+    QString iniPath_;
+    StoreKind kind_;
+};
+
+} // namespace quarnel::storage
