@@ -138,6 +138,8 @@ class Calculator {
     void rebuildListing();
 
     // --- state entry for settings, backups and stack files ------------------------
+    // Those that redraw set the state first; an entry that is not a number in
+    // the base then makes the redraw throw EngineError, the state already set.
     // Sets the base without converting anything, then the captions and digit
     // buttons for it.
     void loadBase(NumberBase base);

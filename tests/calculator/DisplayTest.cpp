@@ -1,0 +1,140 @@
+#include "TestHost.h"
+
+#include "engine/EngineError.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+namespace quarnel::calculator::test {
+namespace {
+
+using Lines = std::array<std::string, 5>;
+
+struct RedrawCase {
+    Entries stack{};
+    Lines lines{}; // top to bottom
+};
+
+class RedrawTest : public testing::TestWithParam<RedrawCase> {};
+
+TEST_P(RedrawTest, ShowsTheTopFiveLevelsBottomUp) {
+    const RedrawCase& param = GetParam();
+    Calculator c;
+    prepare(c, {.stack = param.stack});
+    EXPECT_EQ(c.displayLines(), param.lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counts, RedrawTest,
+    testing::Values(RedrawCase{{}, {"", "", "", "", ""}}, RedrawCase{{"5"}, {"", "", "", "", "5"}},
+                    RedrawCase{{"5", "7"}, {"", "", "", "5", "7"}},
+                    RedrawCase{{"1", "2", "3"}, {"", "", "1", "2", "3"}},
+                    RedrawCase{{"1", "2", "3", "4"}, {"", "1", "2", "3", "4"}},
+                    RedrawCase{{"1", "2", "3", "4", "5"}, {"1", "2", "3", "4", "5"}},
+                    RedrawCase{{"1", "2", "3", "4", "5", "6", "7"}, {"3", "4", "5", "6", "7"}}));
+
+struct FormatCase {
+    NumberBase base{};
+    int wordSize{};
+    std::string stored{};
+    std::string shown{};
+};
+
+class FormatTest : public testing::TestWithParam<FormatCase> {};
+
+TEST_P(FormatTest, ReducesAndCutsWithoutTouchingTheStack) {
+    const FormatCase& param = GetParam();
+    Calculator c;
+    prepare(c, {.base = param.base, .wordSize = param.wordSize, .stack = {param.stored}});
+    EXPECT_EQ(c.displayLines()[4], param.shown);
+    EXPECT_EQ(entries(c.stack()), Entries{param.stored});
+}
+
+const std::string k60Bits = "1" + std::string(59, '0');
+const std::string k55Bits = "1" + std::string(54, '1');
+
+INSTANTIATE_TEST_SUITE_P(Entries, FormatTest,
+                         testing::Values(FormatCase{NumberBase::Hex, 8, "1FF", "FF"},
+                                         FormatCase{NumberBase::Hex, 64, "00ab", "AB"},
+                                         FormatCase{NumberBase::Dec, 8, "256", "0"},
+                                         FormatCase{NumberBase::Oct, 6, "777", "77"},
+                                         FormatCase{NumberBase::Bin, 4, "110101", "101"},
+                                         FormatCase{NumberBase::Bin, 64, k60Bits,
+                                                    k60Bits.substr(0, 55) + "..."},
+                                         FormatCase{NumberBase::Bin, 64, k55Bits, k55Bits}));
+
+TEST(ErrorDisplayTest, DivisionByZeroShowsOverTheStackUntilClear) {
+    RecordingHost host;
+    Calculator c(&host);
+    prepare(c, {.stack = {"5", "7", "0"}});
+    c.arithmetic(ArithOp::Divide);
+    EXPECT_EQ(c.displayLines(),
+              (Lines{"Error: Division by zero", "Press Clear [CLR]", "5", "7", "0"}));
+    EXPECT_TRUE(c.errorPending());
+    EXPECT_FALSE(c.enterEnabled());
+
+    c.clear();
+    EXPECT_EQ(c.displayLines(), (Lines{"", "", "5", "7", "0"}));
+    EXPECT_EQ(entries(c.stack()), (Entries{"5", "7", "0"}));
+    EXPECT_TRUE(c.enterEnabled());
+    EXPECT_FALSE(c.errorPending());
+}
+
+TEST(ErrorDisplayTest, LaterCommandsRedrawButEnterStaysBlocked) {
+    Calculator c;
+    prepare(c, {.stack = {"5"}});
+    c.arithmetic(ArithOp::Add); // too few arguments
+    ASSERT_EQ(c.displayLines()[0], "Error: Too few arguments");
+
+    c.setInputText("3");
+    c.arithmetic(ArithOp::Add);
+    EXPECT_EQ(c.displayLines(), (Lines{"", "", "", "", "8"}));
+    EXPECT_FALSE(c.enterEnabled());
+
+    c.setInputText("4");
+    c.enter();
+    c.keyDown(Key::Enter);
+    EXPECT_EQ(entries(c.stack()), Entries{"8"});
+    EXPECT_EQ(c.inputText(), "4");
+
+    c.clear();
+    c.enter();
+    EXPECT_EQ(entries(c.stack()), (Entries{"8", "4"}));
+}
+
+TEST(ErrorDisplayTest, ClearAfterAnErrorKeepsInputAndSecondClearEmptiesAll) {
+    Calculator c;
+    prepare(c, {.stack = {"5", "0"}, .input = ""});
+    c.arithmetic(ArithOp::Divide);
+    c.setInputText("9");
+    c.clear();
+    EXPECT_EQ(entries(c.stack()), (Entries{"5", "0"}));
+    EXPECT_EQ(c.inputText(), "9");
+    EXPECT_EQ(c.lastInput(), kPrimedLastInput);
+
+    c.clear();
+    EXPECT_TRUE(c.stack().empty());
+    EXPECT_EQ(c.inputText(), "");
+    EXPECT_EQ(c.lastInput(), "9");
+    c.undoLast();
+    EXPECT_EQ(entries(c.stack()), (Entries{"5", "0"}));
+    c.restoreInput();
+    EXPECT_EQ(c.inputText(), "9");
+}
+
+TEST(ErrorDisplayTest, AnEntryTheEngineRefusesStopsTheRedrawAtItsLine) {
+    Calculator c;
+    prepare(c, {.stack = {"1", "2", "3"}});
+    // A stack file may hold "XYZ"; line 4 shows level 2, so lines 1 to 3 are
+    // rewritten and lines 4 and 5 keep their old text.
+    EXPECT_THROW(c.loadStack({"4", "XYZ", "5"}), engine::EngineError);
+    EXPECT_EQ(c.displayLines(), (Lines{"", "", "4", "2", "3"}));
+    EXPECT_THROW(c.drop(), engine::EngineError);
+    EXPECT_EQ(c.displayLines(), (Lines{"", "", "", "4", "3"}));
+    EXPECT_EQ(entries(c.stack()), (Entries{"4", "XYZ"}));
+}
+
+} // namespace
+} // namespace quarnel::calculator::test
