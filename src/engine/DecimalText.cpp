@@ -39,16 +39,22 @@ Limbs wideToLimbs(DoubleLimb v) {
     return n;
 }
 
+// Compares texts without leading zeros ("0" for zero): the longer is greater,
+// then the first differing character decides.
 int compareStripped(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
         return a.size() < b.size() ? -1 : 1;
     }
-    const int c = a.compare(b);
-    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i]) {
+            return a[i] < b[i] ? -1 : 1;
+        }
+    }
+    return 0;
 }
 
 int compareDecimal(std::string_view a, std::string_view b) {
-    return compareStripped(skipLeadingZeros(a), skipLeadingZeros(b));
+    return compareStripped(detail::strippedView(a), detail::strippedView(b));
 }
 
 // The quotient a div b of two decimal texts, b not zero.

@@ -31,4 +31,10 @@ std::string formatDecimal(Limbs value, std::size_t minWidth);
 // The view without its leading "0" characters (possibly empty).
 std::string_view skipLeadingZeros(std::string_view text);
 
+// The text without leading zeros, "0" if nothing is left; a view, no copy.
+inline std::string_view strippedView(std::string_view text) {
+    const std::string_view rest = skipLeadingZeros(text);
+    return rest.empty() ? std::string_view("0") : rest;
+}
+
 } // namespace quarnel::engine::detail

@@ -36,10 +36,4 @@ std::string onWord(std::string_view x, NumberBase base, int ws, Compute compute)
     });
 }
 
-// The text without leading zeros, "0" if nothing is left; a view, no copy.
-inline std::string_view strippedView(std::string_view text) {
-    const std::string_view rest = skipLeadingZeros(text);
-    return rest.empty() ? std::string_view("0") : rest;
-}
-
 } // namespace quarnel::engine::detail
