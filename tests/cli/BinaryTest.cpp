@@ -1,0 +1,105 @@
+// Runs the built quarnel-cli and compares its whole output and exit status.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Arguments are passed through the shell, single-quoted.
+CliRun runCli(const std::vector<std::string>& args, const std::string& input = "") {
+    const std::string dir = testing::TempDir();
+    const std::string inPath = dir + "quarnel_cli_in.txt";
+    const std::string outPath = dir + "quarnel_cli_out.txt";
+    const std::string errPath = dir + "quarnel_cli_err.txt";
+    std::ofstream(inPath, std::ios::binary) << input;
+    std::string command = std::string("'") + QUARNEL_CLI_PATH + "'";
+    for (const std::string& arg : args) {
+        command += " '" + arg + "'";
+    }
+    command += " <'" + inPath + "' >'" + outPath + "' 2>'" + errPath + "'";
+    const int raw = std::system(command.c_str());
+    CliRun run;
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = readFile(outPath);
+    run.err = readFile(errPath);
+    return run;
+}
+
+struct BinaryCase {
+    std::string name;
+    std::vector<std::string> args;
+    std::string input;
+    int status;
+    std::string out;
+    std::string err;
+};
+
+void PrintTo(const BinaryCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class BinaryTest : public testing::TestWithParam<BinaryCase> {};
+
+TEST_P(BinaryTest, WholeOutputAndStatus) {
+    const BinaryCase& param = GetParam();
+    const CliRun run = runCli(param.args, param.input);
+    EXPECT_EQ(run.status, param.status);
+    EXPECT_EQ(run.out, param.out);
+    EXPECT_EQ(run.err, param.err);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, BinaryTest,
+    testing::Values(
+        BinaryCase{"Example", {"1F", "[ENT]", "3", "[+]"}, "", 0, "5:\n4:\n3:\n2:\n1: 22\n>\n", ""},
+        BinaryCase{
+            "TokensInsideOneArgument", {"1F [ent] 3 [+]"}, "", 0, "5:\n4:\n3:\n2:\n1: 22\n>\n", ""},
+        BinaryCase{"EmptyStandardInputPrintsNothing", {}, "", 0, "", ""},
+        BinaryCase{"StandardInputLineByLine",
+                   {},
+                   "1 [ENT]\n\n2 [+] [DEC]\n",
+                   0,
+                   "5:\n4:\n3:\n2:\n1: 1\n>\n"
+                   "5:\n4:\n3:\n2:\n1: 1\n>\n"
+                   "5:\n4:\n3:\n2:\n1: 3\n>\n",
+                   ""},
+        BinaryCase{"UnknownCommandRunsNothing",
+                   {"1", "[ENT]", "[Frobnicate]"},
+                   "",
+                   2,
+                   "",
+                   "quarnel-cli: unknown command [Frobnicate]\n"},
+        BinaryCase{"UnknownKey", {"<Home>"}, "", 2, "", "quarnel-cli: unknown command <Home>\n"},
+        BinaryCase{"UnknownNameOnAStandardInputLine",
+                   {},
+                   "1 [ENT]\n[Nope] 2 [ENT]\n3 [ENT]\n",
+                   2,
+                   "5:\n4:\n3:\n2:\n1: 1\n>\n",
+                   "quarnel-cli: unknown command [Nope]\n"},
+        BinaryCase{"EngineErrorThenTheRest",
+                   {"[Numbering]", "8", "[STWS]", "5", "[ENT]", "100", "[DIV]", "[Depth]"},
+                   "",
+                   0,
+                   "[Error] Division by zero!\n[Quarnel] 1 object(s) on stack.\n\n\n\n\n5\n> 100\n",
+                   ""}));
+
+} // namespace
