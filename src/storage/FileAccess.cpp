@@ -17,7 +17,9 @@ std::optional<QString> writeFileAtomically(const QString& path, std::string_view
         return file.errorString();
     }
     const qint64 size = static_cast<qint64>(data.size());
-    if (file.write(data.data(), size) != size) {
+    // commit() renames even when the buffered rest of the data failed to reach
+    // the disk (a full disk, a size limit), so the flush is checked here.
+    if (file.write(data.data(), size) != size || !file.flush()) {
         QString reason = file.errorString();
         file.cancelWriting();
         return reason;

@@ -1,0 +1,102 @@
+#include "Sandbox.h"
+
+#include "storage/ConfText.h"
+#include "storage/SettingsAccess.h"
+
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quarnel::storage {
+namespace {
+
+using test::readBytes;
+using test::Sandbox;
+using test::writeBytes;
+
+SettingTexts sampleTexts() {
+    SettingsValues v;
+    v.window.left = -30;
+    v.window.top = 12;
+    v.window.height = 300;
+    v.window.width = 400;
+    v.window.background = 0x00ff8000;
+    v.inputArgument = "1F";
+    v.maxStackDepth = 20;
+    return writeSettings(v);
+}
+
+// The settings file as Qt reads it: the fourteen texts and the backup.
+struct ReadBack {
+    SettingTexts texts;
+    std::vector<std::string> backup;
+    QStringList allKeys;
+};
+
+ReadBack readBack(const QString& path) {
+    QSettings settings(path, QSettings::IniFormat);
+    return {readSettingTexts(settings), readBackupGroup(settings), settings.allKeys()};
+}
+
+TEST(ConfText, QtReadsBackWhatIsMergedIntoAnyOldFile) {
+    const struct {
+        const char* name;
+        QByteArray old;
+        QStringList keptKeys; // foreign keys that must survive
+    } cases[] = {
+        {"no file", "", {}},
+        {"our own earlier file",
+         "[Color]\nBackGround=clRed\nFont=clRed\nStack=clRed\n\n[Position]\nLeft=1\nTop=2\n\n"
+         "[BackUpStack]\nLevel0=1\nLevel1=2\nLevel10=3\n",
+         {}},
+        {"foreign sections and keys",
+         "[General]\nfoo=bar\n\n[Position]\nExtra=keep me\nLeft=1\n\n[Zeta]\nx=1\n",
+         {"foo", "Position/Extra", "Zeta/x"}},
+        {"CR LF line ends and blank lines",
+         "[Position]\r\nLeft=1\r\n\r\n\r\n[Other]\r\nk=v\r\n",
+         {"Other/k"}},
+        {"a key twice", "[Modes]\nBase=2\nBase=3\nWordSize=8\n", {}},
+        {"backup in the middle", "[BackUpStack]\nLevel0=AA\n\n[Keep]\na=1\n", {"Keep/a"}},
+    };
+    const std::vector<std::string_view> backup = {"F", "0", "ABC", "1", "2", "3",
+                                                  "4", "5", "6",   "7", "8", "9"};
+    for (const auto& c : cases) {
+        Sandbox box;
+        const QString path = box.path(QStringLiteral("merged.conf"));
+        const auto merged =
+            mergeConfText(std::string_view(c.old.constData(), c.old.size()), sampleTexts(), backup);
+        ASSERT_TRUE(merged.has_value()) << c.name;
+        writeBytes(path, QByteArray::fromStdString(*merged));
+        const ReadBack back = readBack(path);
+        EXPECT_EQ(back.texts, sampleTexts()) << c.name;
+        EXPECT_EQ(back.backup, std::vector<std::string>(backup.begin(), backup.end())) << c.name;
+        for (const QString& key : c.keptKeys) {
+            EXPECT_TRUE(back.allKeys.contains(key)) << c.name << " lost " << key.toStdString();
+        }
+        // Nothing but the fourteen, the twelve backup values and the kept keys.
+        EXPECT_EQ(back.allKeys.size(), 14 + 12 + c.keptKeys.size()) << c.name;
+    }
+}
+
+TEST(ConfText, EmptyStackLeavesNoBackupSection) {
+    const std::string old = "[BackUpStack]\nLevel0=1\n[Position]\nLeft=3\n";
+    const auto merged = mergeConfText(old, sampleTexts(), {});
+    ASSERT_TRUE(merged.has_value());
+    EXPECT_EQ(merged->find("BackUpStack"), std::string::npos);
+}
+
+TEST(ConfText, ValuesThatNeedEscapingAreLeftToQSettings) {
+    for (const char* bad : {"a,b", "x=y", "semi;colon", "\"q\"", "back\\slash", " lead", "@at",
+                            "new\nline", "caf\xc3\xa9"}) {
+        SettingTexts texts = sampleTexts();
+        texts[static_cast<std::size_t>(Setting::InputArgument)] = bad;
+        EXPECT_FALSE(mergeConfText("", texts, {}).has_value()) << bad;
+        EXPECT_FALSE(mergeConfText("", sampleTexts(), {bad}).has_value()) << bad;
+    }
+}
+
+} // namespace
+} // namespace quarnel::storage

@@ -1,0 +1,26 @@
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+// The tests never touch the user's own settings: HOME and the configuration
+// folder point into a temporary folder before Qt reads them.
+int main(int argc, char** argv) {
+    QTemporaryDir root;
+    if (!root.isValid()) {
+        return 2;
+    }
+    QDir(root.path()).mkpath(QStringLiteral("home"));
+    QDir(root.path()).mkpath(QStringLiteral("config"));
+    qputenv("HOME", QFile::encodeName(root.filePath(QStringLiteral("home"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root.filePath(QStringLiteral("config"))));
+    QStandardPaths::setTestModeEnabled(true);
+
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    const int result = RUN_ALL_TESTS();
+    QDir::setCurrent(QDir::tempPath());
+    return result;
+}
