@@ -45,7 +45,54 @@ void Calculator::focusInput() {
     host().focusInput();
 }
 
+namespace {
+
+// True when the text is already what reducing it would give: digits of the
+// base (upper-case hex), no leading zero, and too short to exceed the word
+// size. Entries pushed by ENT or made by the engine nearly always are, so the
+// listing of a deep stack does not convert every entry twice.
+bool alreadyNormal(std::string_view text, NumberBase base, int ws) {
+    if (text.empty() || (text[0] == '0' && text.size() > 1)) {
+        return false;
+    }
+    const auto length = static_cast<long long>(text.size());
+    char highest = '9';
+    switch (base) {
+    case NumberBase::Hex:
+        if (length * 4 > ws) {
+            return false;
+        }
+        return std::all_of(text.begin(), text.end(),
+                           [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); });
+    case NumberBase::Oct:
+        highest = '7';
+        if (length * 3 > ws) {
+            return false;
+        }
+        break;
+    case NumberBase::Bin:
+        highest = '1';
+        if (length > ws) {
+            return false;
+        }
+        break;
+    case NumberBase::Dec:
+        // 10^n <= 2^ws whenever 10n <= 3ws.
+        if (length * 10 > static_cast<long long>(ws) * 3) {
+            return false;
+        }
+        break;
+    }
+    return std::all_of(text.begin(), text.end(),
+                       [highest](char c) { return c >= '0' && c <= highest; });
+}
+
+} // namespace
+
 std::string Calculator::normalizeEntry(std::string_view text) const {
+    if (alreadyNormal(text, base_, wordSize_)) {
+        return std::string(text);
+    }
     switch (base_) {
     case NumberBase::Hex:
         return engine::BinToHex(engine::HexToBin(text, wordSize_), wordSize_);

@@ -1,10 +1,12 @@
 #include "TestHost.h"
 
+#include "engine/Engine.h"
 #include "engine/EngineError.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <random>
 #include <string>
 
 namespace quarnel::calculator::test {
@@ -64,6 +66,50 @@ INSTANTIATE_TEST_SUITE_P(Entries, FormatTest,
                                          FormatCase{NumberBase::Bin, 64, k60Bits,
                                                     k60Bits.substr(0, 55) + "..."},
                                          FormatCase{NumberBase::Bin, 64, k55Bits, k55Bits}));
+
+// The reduction the display applies, written out with the engine routines.
+std::string reduceWithEngine(const std::string& text, NumberBase base, int ws) {
+    switch (base) {
+    case NumberBase::Hex:
+        return engine::BinToHex(engine::HexToBin(text, ws), ws);
+    case NumberBase::Oct:
+        return engine::BinToOct(engine::OctToBin(text, ws), ws);
+    case NumberBase::Dec:
+        return engine::BinToDec(engine::DecToBin(text, ws), ws);
+    case NumberBase::Bin:
+        return engine::ClipToWordSize(text, ws);
+    }
+    return {};
+}
+
+TEST(NormalizeEntryTest, AgreesWithTheEngineAtEveryLengthAndWordSize) {
+    std::mt19937 random(7);
+    const std::pair<NumberBase, std::string_view> digitSets[] = {
+        {NumberBase::Hex, "0123456789ABCDEFabcdef"},
+        {NumberBase::Oct, "01234567"},
+        {NumberBase::Bin, "01"},
+        {NumberBase::Dec, "0123456789"}};
+    for (const auto& [base, digits] : digitSets) {
+        Calculator c;
+        c.loadBase(base);
+        for (int ws : {1, 3, 4, 7, 8, 9, 13, 16, 31, 32, 33, 63, 64, 65, 100, 127, 128}) {
+            c.loadWordSize(ws);
+            for (int length = 1; length <= 45; ++length) {
+                for (int sample = 0; sample < 6; ++sample) {
+                    std::string text;
+                    for (int i = 0; i < length; ++i) {
+                        text += digits[random() % digits.size()];
+                    }
+                    if (sample == 0) {
+                        text[0] = digits.back(); // the largest digit first
+                    }
+                    ASSERT_EQ(c.normalizeEntry(text), reduceWithEngine(text, base, ws))
+                        << text << " ws " << ws;
+                }
+            }
+        }
+    }
+}
 
 TEST(ErrorDisplayTest, DivisionByZeroShowsOverTheStackUntilClear) {
     RecordingHost host;
