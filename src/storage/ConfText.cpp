@@ -110,7 +110,79 @@ void appendSectionBreak(std::string& out) {
     }
 }
 
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+               return lower(x) == lower(y);
+           });
+}
+
+// "Level12" gives 12.
+std::optional<std::size_t> levelNumber(std::string_view key) {
+    constexpr std::string_view prefix = "Level";
+    if (key.size() <= prefix.size() || key.size() > prefix.size() + 15 ||
+        key.substr(0, prefix.size()) != prefix) {
+        return std::nullopt;
+    }
+    std::size_t n = 0;
+    for (char c : key.substr(prefix.size())) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        n = n * 10 + static_cast<std::size_t>(c - '0');
+    }
+    return n;
+}
+
 } // namespace
+
+std::optional<std::vector<std::string>> readConfBackup(std::string_view text) {
+    const std::vector<Section> sections = splitSections(text);
+    const Section* backup = nullptr;
+    for (const Section& section : sections) {
+        if (!section.hasHeader || !equalIgnoringCase(section.name, kBackupGroup)) {
+            continue;
+        }
+        if (backup != nullptr || section.name != kBackupGroup) {
+            return std::nullopt;
+        }
+        backup = &section;
+    }
+    std::vector<std::string> entries;
+    if (backup == nullptr) {
+        return entries;
+    }
+    std::vector<std::pair<std::size_t, std::string_view>> numbered;
+    numbered.reserve(backup->lines.size());
+    for (std::string_view line : backup->lines) {
+        if (trim(line).empty()) {
+            continue;
+        }
+        const std::size_t eq = line.find('=');
+        if (eq == std::string_view::npos) {
+            return std::nullopt;
+        }
+        const auto number = levelNumber(line.substr(0, eq));
+        const std::string_view value = line.substr(eq + 1);
+        if (!number || !isPlainValue(value)) {
+            return std::nullopt;
+        }
+        numbered.emplace_back(*number, value);
+    }
+    std::sort(numbered.begin(), numbered.end());
+    for (std::size_t i = 1; i < numbered.size(); ++i) {
+        if (numbered[i].first == numbered[i - 1].first) {
+            return std::nullopt;
+        }
+    }
+    entries.reserve(numbered.size());
+    for (const auto& [number, value] : numbered) {
+        if (!value.empty()) {
+            entries.emplace_back(value);
+        }
+    }
+    return entries;
+}
 
 std::optional<std::string> mergeConfText(std::string_view oldText, const SettingTexts& texts,
                                          const std::vector<std::string_view>& backup) {

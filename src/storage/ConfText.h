@@ -20,4 +20,11 @@ namespace quarnel::storage {
 std::optional<std::string> mergeConfText(std::string_view oldText, const SettingTexts& texts,
                                          const std::vector<std::string_view>& backup);
 
+// Reads the backup section of such a file in the order of the numbers in the
+// value names, passing over empty values. Gives nothing when the section is
+// not as this program writes it (escaped values, other names, a name twice,
+// the section twice or in another case); the caller then reads through
+// QSettings.
+std::optional<std::vector<std::string>> readConfBackup(std::string_view text);
+
 } // namespace quarnel::storage

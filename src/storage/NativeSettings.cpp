@@ -10,4 +10,9 @@ std::unique_ptr<QSettings> openNativeSettings() {
                                        QString::fromLatin1(kApplication));
 }
 
+QString nativeSettingsPath() {
+    static const QString path = openNativeSettings()->fileName();
+    return path;
+}
+
 } // namespace quarnel::storage

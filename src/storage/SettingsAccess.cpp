@@ -62,15 +62,28 @@ std::optional<qulonglong> levelNumber(const QString& name) {
 
 SettingTexts readSettingTexts(QSettings& settings) {
     SettingTexts texts;
-    const QStringList sections = settings.childGroups();
+    // The exact names are looked up directly; listing a section's keys walks
+    // every key of the store (the backup may hold many), so it is done only
+    // for a setting that is missing under its exact name.
+    std::optional<QStringList> sections;
     for (std::size_t i = 0; i < kSettingCount; ++i) {
-        const auto section = findName(sections, toQString(kSettingKeys[i].section));
-        if (!section) {
+        const QString section = toQString(kSettingKeys[i].section);
+        const QString key = toQString(kSettingKeys[i].key);
+        const QString exact = section + QLatin1Char('/') + key;
+        if (settings.contains(exact)) {
+            texts[i] = textOf(settings.value(exact));
             continue;
         }
-        settings.beginGroup(*section);
-        if (const auto key = findName(settings.childKeys(), toQString(kSettingKeys[i].key))) {
-            texts[i] = textOf(settings.value(*key));
+        if (!sections) {
+            sections = settings.childGroups();
+        }
+        const auto foundSection = findName(*sections, section);
+        if (!foundSection) {
+            continue;
+        }
+        settings.beginGroup(*foundSection);
+        if (const auto foundKey = findName(settings.childKeys(), key)) {
+            texts[i] = textOf(settings.value(*foundKey));
         }
         settings.endGroup();
     }

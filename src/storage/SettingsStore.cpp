@@ -76,10 +76,21 @@ SettingTexts SettingsStore::readTexts() const {
 BackupRead SettingsStore::readBackup() const {
     BackupRead read;
     if (kind_ == StoreKind::Native) {
-        auto settings = openNativeSettings();
         read.location =
             QStringLiteral("%1\\%2").arg(nativeKeyName(), QString::fromLatin1(kBackupGroup));
-        read.entries = readBackupGroup(*settings);
+#ifndef Q_OS_WIN
+        // Reading a large backup value by value through QSettings is slow;
+        // a file as this program writes it is read directly.
+        auto content = readWholeFile(nativeSettingsPath());
+        if (const auto* bytes = std::get_if<QByteArray>(&content)) {
+            if (auto entries = readConfBackup(std::string_view(
+                    bytes->constData(), static_cast<std::size_t>(bytes->size())))) {
+                read.entries = std::move(*entries);
+                return read;
+            }
+        }
+#endif
+        read.entries = readBackupGroup(*openNativeSettings());
         return read;
     }
     const QString path = backupFilePath();
@@ -129,11 +140,9 @@ SaveOutcome SettingsStore::writeIni(const SettingTexts& texts, const BackupConte
 
 SaveOutcome SettingsStore::writeNative(const SettingTexts& texts,
                                        const std::vector<std::string_view>& backup) const {
-    auto settings = openNativeSettings();
 #ifndef Q_OS_WIN
     // The per-user store is a text file here: write it in one piece.
-    const QString path = settings->fileName();
-    settings.reset();
+    const QString path = nativeSettingsPath();
     const bool existed = QFileInfo::exists(path);
     QByteArray old;
     if (existed) {
@@ -152,8 +161,8 @@ SaveOutcome SettingsStore::writeNative(const SettingTexts& texts,
         }
         return {};
     }
-    settings = openNativeSettings();
 #endif
+    auto settings = openNativeSettings();
     const bool storeExisted = nativeStoreExists();
     writeSettingTexts(*settings, texts);
     writeBackupGroup(*settings, backup);

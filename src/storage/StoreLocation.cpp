@@ -20,12 +20,12 @@ QString iniPathFor(const QString& programPath) {
 }
 
 bool nativeStoreExists() {
-    auto settings = openNativeSettings();
 #ifndef Q_OS_WIN
-    if (QFileInfo::exists(settings->fileName())) {
+    if (QFileInfo::exists(nativeSettingsPath())) {
         return true;
     }
 #endif
+    auto settings = openNativeSettings();
     return !settings->childGroups().isEmpty() || !settings->childKeys().isEmpty();
 }
 

@@ -98,5 +98,40 @@ TEST(ConfText, ValuesThatNeedEscapingAreLeftToQSettings) {
     }
 }
 
+TEST(ConfText, BackupReadDirectlyMatchesWhatQSettingsReads) {
+    const struct {
+        const char* name;
+        QByteArray text;
+        bool direct; // read without QSettings
+    } cases[] = {
+        {"no section", "[Position]\nLeft=1\n", true},
+        {"in order", "[BackUpStack]\nLevel0=A\nLevel1=B\nLevel2=C\n", true},
+        {"names sorted as text",
+         "[BackUpStack]\nLevel0=0\nLevel1=1\nLevel10=10\nLevel11=11\nLevel2=2\nLevel3=3\n"
+         "Level4=4\nLevel5=5\nLevel6=6\nLevel7=7\nLevel8=8\nLevel9=9\n",
+         true},
+        {"gaps and empty values", "[BackUpStack]\nLevel7=7\nLevel3=\nLevel1=1\n", true},
+        {"CR LF", "[BackUpStack]\r\nLevel1=B\r\nLevel0=A\r\n", true},
+        {"among other sections", "[A]\nx=1\n\n[BackUpStack]\nLevel1=2\nLevel0=1\n\n[Z]\ny=2\n",
+         true},
+        {"quoted value", "[BackUpStack]\nLevel0=\"a,b\"\nLevel1=C\n", false},
+        {"escaped value", "[BackUpStack]\nLevel0=a\\tb\n", false},
+        {"other name", "[BackUpStack]\nLevel0=A\nFoo=B\n", false},
+        {"section in another case", "[backupstack]\nLevel0=A\n", false},
+        {"section twice", "[BackUpStack]\nLevel0=A\n[BackUpStack]\nLevel1=B\n", false},
+        {"name twice", "[BackUpStack]\nLevel0=A\nLevel00=B\n", false},
+    };
+    for (const auto& c : cases) {
+        Sandbox box;
+        const QString path = box.path(QStringLiteral("read.conf"));
+        writeBytes(path, c.text);
+        const auto direct = readConfBackup(std::string_view(c.text.constData(), c.text.size()));
+        EXPECT_EQ(direct.has_value(), c.direct) << c.name;
+        if (direct) {
+            EXPECT_EQ(*direct, readBack(path).backup) << c.name;
+        }
+    }
+}
+
 } // namespace
 } // namespace quarnel::storage

@@ -23,7 +23,7 @@ Sandbox::~Sandbox() {
 }
 
 QString Sandbox::nativePath() {
-    return openNativeSettings()->fileName();
+    return nativeSettingsPath();
 }
 
 void Sandbox::clearNative() {
