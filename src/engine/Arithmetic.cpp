@@ -3,7 +3,7 @@
 
 #include "engine/Engine.h"
 
-#include "Natural.h"
+#include "DecimalLimbs.h"
 #include "WordOperation.h"
 
 namespace quarnel::engine {
@@ -26,14 +26,11 @@ std::string divideDecimalInFull(std::string_view first, std::string_view second,
         if (q.size() > 1) {
             q[1] = static_cast<detail::Limb>(v >> 64);
         }
+        q.reduce();
     } else {
-        const detail::Limbs full =
-            detail::divideNatural(detail::parseDecimal(first), detail::parseDecimal(second));
-        for (std::size_t i = 0; i < full.size() && i < q.size(); ++i) {
-            q[i] = full[i];
-        }
+        q = detail::reduceDecimal(
+            detail::divideDecimal(detail::splitDecimal(first), detail::splitDecimal(second)), bits);
     }
-    q.reduce();
     return detail::formatWord(q, NumberBase::Dec);
 }
 

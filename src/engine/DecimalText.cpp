@@ -3,6 +3,7 @@
 
 #include "engine/Engine.h"
 
+#include "DecimalLimbs.h"
 #include "Failures.h"
 #include "Natural.h"
 #include "Radix.h"
@@ -26,19 +27,6 @@ char digitChar(long long v) {
     return static_cast<char>('0' + v);
 }
 
-// Both texts fit 128 bits (38 digits are always below 2^127).
-bool fitsWide(std::string_view a, std::string_view b) {
-    return a.size() <= 38 && b.size() <= 38;
-}
-
-Limbs wideToLimbs(DoubleLimb v) {
-    Limbs n;
-    n.pushBack(static_cast<Limb>(v));
-    n.pushBack(static_cast<Limb>(v >> 64));
-    n.trim();
-    return n;
-}
-
 // Compares texts without leading zeros ("0" for zero): the longer is greater,
 // then the first differing character decides.
 int compareStripped(std::string_view a, std::string_view b) {
@@ -57,14 +45,72 @@ int compareDecimal(std::string_view a, std::string_view b) {
     return compareStripped(detail::strippedView(a), detail::strippedView(b));
 }
 
-// The quotient a div b of two decimal texts, b not zero.
+// The quotient a div b of two decimal texts, b not zero, in limbs of 18 digits.
 Limbs quotientOf(std::string_view a, std::string_view b) {
-    a = skipLeadingZeros(a);
-    b = skipLeadingZeros(b);
-    if (fitsWide(a, b)) {
-        return wideToLimbs(detail::parseDecimalWide(a) / detail::parseDecimalWide(b));
+    return detail::divideDecimal(detail::splitDecimal(a), detail::splitDecimal(b));
+}
+
+// Short division of decimal digits, nine at a time: the remainder stays below
+// 2^31, so remainder * 10^9 + nine digits fits 64 bits.
+DecDivSmallResult divideDigitsBySmall(std::string_view a, unsigned long long divisor) {
+    constexpr std::size_t kGroup = 9;
+    std::string quotient(a.size(), '0');
+    unsigned long long remainder = 0;
+    std::size_t pos = 0;
+    std::size_t length = a.size() % kGroup;
+    if (length == 0) {
+        length = kGroup;
     }
-    return detail::divideNatural(detail::parseDecimal(a), detail::parseDecimal(b));
+    while (pos < a.size()) {
+        unsigned long long scale = 1;
+        unsigned long long group = 0;
+        for (std::size_t i = 0; i < length; ++i) {
+            scale *= 10;
+            group = group * 10 + static_cast<unsigned long long>(a[pos + i] - '0');
+        }
+        const unsigned long long v = remainder * scale + group;
+        unsigned long long q = v / divisor;
+        remainder = v % divisor;
+        for (std::size_t i = length; i > 0; --i) {
+            quotient[pos + i - 1] = static_cast<char>('0' + q % 10);
+            q /= 10;
+        }
+        pos += length;
+        length = kGroup;
+    }
+    const std::size_t first = quotient.find_first_not_of('0');
+    if (first == std::string::npos) {
+        quotient.resize(1);
+    } else {
+        quotient.erase(0, first);
+    }
+    return {std::move(quotient), std::to_string(remainder)};
+}
+
+// The digit loop itself, for text that is not all digits: each character's
+// code less that of "0" counts as its digit value.
+DecDivSmallResult divideTextBySmall(std::string_view a, unsigned long long divisor) {
+    std::string quotient;
+    quotient.reserve(a.size());
+    unsigned long long remainder = 0;
+    for (char c : a) {
+        const unsigned long long v =
+            remainder * 10 + static_cast<unsigned long long>(static_cast<long long>(digitValue(c)));
+        const unsigned long long q = v / divisor;
+        remainder = v % divisor;
+        // Leading zeros of the quotient are never written.
+        if (q < 10) {
+            if (q != 0 || !quotient.empty()) {
+                quotient += digitChar(static_cast<long long>(q));
+            }
+        } else {
+            quotient += std::to_string(q);
+        }
+    }
+    if (quotient.empty()) {
+        quotient.push_back('0');
+    }
+    return {std::move(quotient), std::to_string(remainder)};
 }
 
 } // namespace
@@ -141,28 +187,10 @@ DecDivSmallResult DecDivSmall(std::string_view a, int d) {
     if (d <= 0) {
         detail::failDivisionByZero();
     }
-    const auto divisor = static_cast<unsigned long long>(d);
-    std::string quotient;
-    quotient.reserve(a.size());
-    unsigned long long remainder = 0;
-    for (char c : a) {
-        const unsigned long long v =
-            remainder * 10 + static_cast<unsigned long long>(static_cast<long long>(digitValue(c)));
-        const unsigned long long q = v / divisor;
-        remainder = v % divisor;
-        // Leading zeros of the quotient are never written.
-        if (q < 10) {
-            if (q != 0 || !quotient.empty()) {
-                quotient += digitChar(static_cast<long long>(q));
-            }
-        } else {
-            quotient += std::to_string(q);
-        }
+    if (IsValidNumber(a, NumberBase::Dec)) {
+        return divideDigitsBySmall(a, static_cast<unsigned long long>(d));
     }
-    if (quotient.empty()) {
-        quotient.push_back('0');
-    }
-    return {std::move(quotient), std::to_string(remainder)};
+    return divideTextBySmall(a, static_cast<unsigned long long>(d));
 }
 
 std::string DecSub(std::string_view a, std::string_view b) {
@@ -214,7 +242,7 @@ std::string DecDiv(std::string_view a, std::string_view b) {
     if (skipLeadingZeros(b).empty()) {
         detail::failDivisionByZero();
     }
-    return detail::formatDecimal(quotientOf(a, b), 1);
+    return detail::joinDecimal(quotientOf(a, b));
 }
 
 } // namespace quarnel::engine

@@ -6,6 +6,8 @@
 
 #include "WordOperation.h"
 
+#include <utility>
+
 namespace quarnel::engine {
 
 namespace {
@@ -14,16 +16,19 @@ using detail::Word;
 
 // Bitwise combination of two binary texts aligned at their last digit; the
 // shorter counts as padded with zeros. The result is not cut to a word size.
+// Digits combine as characters: "0" and "1" differ only in their lowest bit.
 template <typename Combine>
 std::string combineBitTexts(std::string_view a, std::string_view b, Combine combine) {
-    const std::size_t length = std::max(a.size(), b.size());
-    std::string out(length, '0');
-    for (std::size_t i = 0; i < length; ++i) {
-        const bool x = i < a.size() && a[a.size() - 1 - i] == '1';
-        const bool y = i < b.size() && b[b.size() - 1 - i] == '1';
-        if (combine(x, y)) {
-            out[length - 1 - i] = '1';
-        }
+    if (a.size() < b.size()) {
+        std::swap(a, b);
+    }
+    const std::size_t extra = a.size() - b.size();
+    std::string out(a.size(), '0');
+    for (std::size_t i = 0; i < extra; ++i) {
+        out[i] = combine(a[i], '0');
+    }
+    for (std::size_t i = 0; i < b.size(); ++i) {
+        out[extra + i] = combine(a[extra + i], b[i]);
     }
     const std::size_t first = out.find('1');
     if (first == std::string::npos) {
@@ -69,19 +74,19 @@ std::string shiftRightInFull(std::string_view x, NumberBase base, int ws, int di
 
 std::string AndInBase(std::string_view first, std::string_view second, NumberBase base, int ws) {
     return bitwise(
-        first, second, base, ws, [](bool x, bool y) { return x && y; },
+        first, second, base, ws, [](char x, char y) { return static_cast<char>(x & y); },
         [](Word& a, const Word& b) { andWith(a, b); });
 }
 
 std::string OrInBase(std::string_view first, std::string_view second, NumberBase base, int ws) {
     return bitwise(
-        first, second, base, ws, [](bool x, bool y) { return x || y; },
+        first, second, base, ws, [](char x, char y) { return static_cast<char>(x | y); },
         [](Word& a, const Word& b) { orWith(a, b); });
 }
 
 std::string XorInBase(std::string_view first, std::string_view second, NumberBase base, int ws) {
     return bitwise(
-        first, second, base, ws, [](bool x, bool y) { return x != y; },
+        first, second, base, ws, [](char x, char y) { return static_cast<char>((x ^ y) | '0'); },
         [](Word& a, const Word& b) { xorWith(a, b); });
 }
 
