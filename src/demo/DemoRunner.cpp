@@ -77,7 +77,7 @@ bool DemoRunner::mayClose() {
 }
 
 void DemoRunner::play() {
-    for (const DemoStep& step : script_) {
+    for (const DemoStep& step : demoScript()) {
         if (!quitRequested_)
             host_->setCaption(toQString(step.caption));
         pause(kCaptionPauseMs);

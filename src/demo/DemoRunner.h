@@ -5,8 +5,6 @@
 #include "demo/DemoScript.h"
 #include "demo/EventLoopClock.h"
 
-#include <vector>
-
 namespace quarnel::demo {
 
 // Plays the demo script on a window: asks first, locks the menus, shows each
@@ -34,7 +32,6 @@ class DemoRunner {
     // both may only be swapped while the demo is not running.
     void setClock(DemoClock* clock);
     void setHost(DemoHost& host);
-    void setScript(std::vector<DemoStep> script) { script_ = std::move(script); }
 
   private:
     void play();
@@ -46,7 +43,6 @@ class DemoRunner {
     DemoHost* host_;
     EventLoopClock eventLoopClock_;
     DemoClock* clock_ = &eventLoopClock_;
-    std::vector<DemoStep> script_ = demoScript();
     bool running_ = false;
     bool quitRequested_ = false;
 };
