@@ -55,7 +55,7 @@ constexpr std::array<ButtonSpec, kButtonCount> kButtons{{
     {"MultiplyButton", "*", c3, r3, wOp, h, Operator, "Multiply level 2 by level 1 (keypad *)",
      Multiply},
     {"ASRButton", "ASR", c4, r3, w, h, Window,
-     "Shift level 1 right by one bit, keeping the top bit (key Z)", ArithShiftRight},
+     "Arithmetic shift right, as SR on unsigned values (key Z)", ArithShiftRight},
     {"SetWordSizeButton", "STWS", c5, r3, w, h, Window,
      "Set the word size in bits from level 1 or the input (key T)", SetWordSize},
     {"RecallWordSizeButton", "RCWS", c6, r3, w, h, Window, "Show the word size (key W)",

@@ -436,16 +436,17 @@ void MainWindow::perform(Command command) {
         adjustColor(command);
         break;
     case StoreInIniFile:
+        // Either item switches to the other store.
         if (hooks_.storeInIniFile)
             hooks_.storeInIniFile(*this);
         else
-            setStateInRegistry(false);
+            setStateInRegistry(!stateInRegistry_);
         break;
     case StoreInRegistry:
         if (hooks_.storeInRegistry)
             hooks_.storeInRegistry(*this);
         else
-            setStateInRegistry(true);
+            setStateInRegistry(!stateInRegistry_);
         break;
     case RunDemo:
         callHook(hooks_.runDemo);
