@@ -4,17 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace quarnel::demo {
 namespace {
-
-TEST(DemoScript, HasTwentySixStepsWithCaptions) {
-    const auto& script = demoScript();
-    ASSERT_EQ(script.size(), 26u);
-    for (const DemoStep& step : script)
-        EXPECT_FALSE(step.caption.empty());
-}
 
 // Every button the script presses exists on the window, and every digit it
 // types has a digit button.
@@ -40,23 +31,6 @@ TEST(DemoScript, PressesOnlyButtonsTheWindowHas) {
         }
     }
 }
-
-struct DigitCase {
-    char digit;
-    const char* button;
-};
-
-class DigitButtons : public ::testing::TestWithParam<DigitCase> {};
-
-TEST_P(DigitButtons, MapDigitToButton) {
-    EXPECT_EQ(digitButtonName(GetParam().digit), GetParam().button);
-}
-
-INSTANTIATE_TEST_SUITE_P(Digits, DigitButtons,
-                         ::testing::Values(DigitCase{'0', "NilButton"}, DigitCase{'1', "OneButton"},
-                                           DigitCase{'5', "FiveButton"},
-                                           DigitCase{'9', "NineButton"}, DigitCase{'A', ""},
-                                           DigitCase{'/', ""}, DigitCase{':', ""}));
 
 } // namespace
 } // namespace quarnel::demo
