@@ -24,6 +24,11 @@ struct BaseCase {
     std::string wantInput{};
 };
 
+void PrintTo(const BaseCase& c, std::ostream* os) {
+    *os << Calculator::baseName(c.from) << "->" << Calculator::baseName(c.to) << " ws" << c.wordSize
+        << " " << c.stack.size() << " entries, input '" << c.input << "'";
+}
+
 class BaseChangeTest : public testing::TestWithParam<BaseCase> {};
 
 TEST_P(BaseChangeTest, ConvertsStackAndInputAndTakesTheUndoCopyAfter) {

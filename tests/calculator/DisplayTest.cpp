@@ -19,6 +19,10 @@ struct RedrawCase {
     Lines lines{}; // top to bottom
 };
 
+void PrintTo(const RedrawCase& c, std::ostream* os) {
+    *os << c.stack.size() << " entries";
+}
+
 class RedrawTest : public testing::TestWithParam<RedrawCase> {};
 
 TEST_P(RedrawTest, ShowsTheTopFiveLevelsBottomUp) {
@@ -43,6 +47,10 @@ struct FormatCase {
     std::string stored{};
     std::string shown{};
 };
+
+void PrintTo(const FormatCase& c, std::ostream* os) {
+    *os << Calculator::baseName(c.base) << " ws" << c.wordSize << " " << c.stored;
+}
 
 class FormatTest : public testing::TestWithParam<FormatCase> {};
 

@@ -13,6 +13,10 @@ struct ValidationCase {
     std::string result{};
 };
 
+void PrintTo(const ValidationCase& c, std::ostream* os) {
+    *os << Calculator::baseName(c.base) << " '" << c.changes.back() << "'";
+}
+
 class ValidationTest : public testing::TestWithParam<ValidationCase> {};
 
 TEST_P(ValidationTest, InvalidTailIsRemoved) {
@@ -51,6 +55,10 @@ struct DigitCase {
     NumberBase base{};
     int highestEnabled{};
 };
+
+void PrintTo(const DigitCase& c, std::ostream* os) {
+    *os << Calculator::baseName(c.base);
+}
 
 class DigitButtonTest : public testing::TestWithParam<DigitCase> {};
 
@@ -92,6 +100,10 @@ struct EnterCase {
     Entries wantStack{};
     std::string wantLastInput{};
 };
+
+void PrintTo(const EnterCase& c, std::ostream* os) {
+    *os << c.stack.size() << " entries, input '" << c.input << "'";
+}
 
 class EnterTest : public testing::TestWithParam<EnterCase> {};
 

@@ -18,6 +18,10 @@ struct KeyCase {
     bool wantView = false;
 };
 
+void PrintTo(const KeyCase& c, std::ostream* os) {
+    *os << keyBinding(c.key).name;
+}
+
 class KeyMapTest : public testing::TestWithParam<KeyCase> {};
 
 TEST_P(KeyMapTest, RunsItsCommand) {

@@ -17,6 +17,11 @@ struct ListingCase {
     std::vector<std::string> lines{};
 };
 
+void PrintTo(const ListingCase& c, std::ostream* os) {
+    *os << Calculator::baseName(c.base) << " " << c.stack.size() << " entries"
+        << (c.numbering ? " numbered" : "");
+}
+
 class ListingTest : public testing::TestWithParam<ListingCase> {};
 
 TEST_P(ListingTest, ViewListsEveryEntryDeepestFirst) {

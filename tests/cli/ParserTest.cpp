@@ -74,6 +74,11 @@ struct ParseCase {
     std::string unknown; // empty: all known
 };
 
+void PrintTo(const ParseCase& c, std::ostream* os) {
+    *os << (c.tokens.empty() ? std::string() : c.tokens.front()) << " ... (" << c.tokens.size()
+        << " tokens)";
+}
+
 class ParseTest : public testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseTest, ClassifiesTokens) {
