@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -26,10 +28,11 @@ std::string readFile(const std::string& path) {
 
 // Arguments are passed through the shell, single-quoted.
 CliRun runCli(const std::vector<std::string>& args, const std::string& input = "") {
-    const std::string dir = testing::TempDir();
-    const std::string inPath = dir + "quarnel_cli_in.txt";
-    const std::string outPath = dir + "quarnel_cli_out.txt";
-    const std::string errPath = dir + "quarnel_cli_err.txt";
+    // ctest runs the cases in parallel processes: each gets its own files.
+    const std::string stem = testing::TempDir() + "quarnel_cli_" + std::to_string(::getpid());
+    const std::string inPath = stem + "_in.txt";
+    const std::string outPath = stem + "_out.txt";
+    const std::string errPath = stem + "_err.txt";
     std::ofstream(inPath, std::ios::binary) << input;
     std::string command = std::string("'") + QUARNEL_CLI_PATH + "'";
     for (const std::string& arg : args) {
@@ -41,6 +44,9 @@ CliRun runCli(const std::vector<std::string>& args, const std::string& input = "
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.out = readFile(outPath);
     run.err = readFile(errPath);
+    for (const std::string& path : {inPath, outPath, errPath}) {
+        std::remove(path.c_str());
+    }
     return run;
 }
 
