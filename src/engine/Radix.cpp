@@ -2,7 +2,9 @@
 
 #include "Natural.h"
 
+#include <array>
 #include <bit>
+#include <cstdint>
 #include <cstring>
 
 namespace quarnel::engine::detail {
@@ -25,11 +27,22 @@ constexpr char kDigitPairs[] = "00010203040506070809"
                                "80818283848586878889"
                                "90919293949596979899";
 
-Limb hexValue(char c) {
-    if (c <= '9') {
-        return static_cast<Limb>(c - '0');
+constexpr std::array<std::uint8_t, 256> makeHexValues() {
+    std::array<std::uint8_t, 256> values{};
+    for (int c = 0; c < 10; ++c) {
+        values['0' + c] = static_cast<std::uint8_t>(c);
     }
-    return static_cast<Limb>((c | 0x20) - 'a' + 10);
+    for (int c = 0; c < 6; ++c) {
+        values['A' + c] = static_cast<std::uint8_t>(10 + c);
+        values['a' + c] = static_cast<std::uint8_t>(10 + c);
+    }
+    return values;
+}
+
+constexpr std::array<std::uint8_t, 256> kHexValues = makeHexValues();
+
+Limb hexValue(char c) {
+    return kHexValues[static_cast<unsigned char>(c)];
 }
 
 // Eight decimal digits at once (the first one most significant).
@@ -186,6 +199,13 @@ std::string formatGroups(const Word& w, unsigned width) {
     }
     const std::size_t digits = (bits + width - 1) / width;
     std::string out(digits, '0');
+    if (width == 4) {
+        // Hex digits never straddle a limb.
+        for (std::size_t i = 0; i < digits; ++i) {
+            out[digits - 1 - i] = kHexDigits[(w[i / 16] >> ((i % 16) * 4)) & 15];
+        }
+        return out;
+    }
     for (std::size_t i = 0; i < digits; ++i) {
         out[digits - 1 - i] = kHexDigits[bitGroup(w, i * width, width)];
     }
