@@ -1,5 +1,7 @@
 #include "EngineApi.h"
 
+#include "Mismatches.h"
+
 #include "engine/Engine.h"
 #include "reference/Reference.h"
 
@@ -103,6 +105,21 @@ const char* baseName(NumberBase base) {
         return "DEC";
     }
     return "?";
+}
+
+std::string describe(const char* routine, const std::string& a, int ws) {
+    return std::string(routine) + "('" + a + "', ws " + std::to_string(ws) + ")";
+}
+
+std::string describe(const char* routine, const std::string& a, NumberBase base, int ws) {
+    return std::string(routine) + "('" + a + "', " + baseName(base) + ", ws " + std::to_string(ws) +
+           ")";
+}
+
+std::string describe(const char* routine, const std::string& a, const std::string& b,
+                     NumberBase base, int ws) {
+    return std::string(routine) + "('" + a + "', '" + b + "', " + baseName(base) + ", ws " +
+           std::to_string(ws) + ")";
 }
 
 } // namespace quarnel::enginetest
