@@ -52,8 +52,10 @@ QString StandardDialogs::openFileName(QWidget* parent, const QString& caption,
 
 QString StandardDialogs::saveFileName(QWidget* parent, const QString& caption,
                                       const QString& filter) {
-    // QFileDialog asks before overwriting by default.
-    return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
+    // The caller asks before overwriting: the name it writes may differ from
+    // the name typed here (the extension is replaced).
+    return QFileDialog::getSaveFileName(parent, caption, QString(), filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 bool StandardDialogs::printerSetup(QWidget* parent, QPrinter& printer) {
