@@ -12,6 +12,21 @@ namespace {
 
 using detail::Word;
 
+// The value of decimal digits without leading zeros, if it is below 2^128.
+bool fitsWide(std::string_view digits, detail::DoubleLimb& value) {
+    if (digits.size() <= 38) {
+        value = detail::parseDecimalWide(digits);
+        return true;
+    }
+    if (digits.size() > 39) {
+        return false;
+    }
+    const detail::DoubleLimb head = detail::parseDecimalWide(digits.substr(0, 38));
+    const auto last = static_cast<unsigned>(digits[38] - '0');
+    return !__builtin_mul_overflow(head, 10, &value) &&
+           !__builtin_add_overflow(value, last, &value);
+}
+
 std::string divideDecimalInFull(std::string_view first, std::string_view second, int bits) {
     first = detail::skipLeadingZeros(first);
     second = detail::skipLeadingZeros(second);
@@ -19,9 +34,10 @@ std::string divideDecimalInFull(std::string_view first, std::string_view second,
         detail::failDivisionByZero();
     }
     Word q(bits);
-    if (first.size() <= 38 && second.size() <= 38) {
-        const detail::DoubleLimb v =
-            detail::parseDecimalWide(first) / detail::parseDecimalWide(second);
+    detail::DoubleLimb a = 0;
+    detail::DoubleLimb b = 0;
+    if (fitsWide(first, a) && fitsWide(second, b)) {
+        const detail::DoubleLimb v = a / b;
         q[0] = static_cast<detail::Limb>(v);
         if (q.size() > 1) {
             q[1] = static_cast<detail::Limb>(v >> 64);

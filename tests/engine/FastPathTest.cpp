@@ -73,11 +73,12 @@ void PrintTo(const DivisionShape& shape, std::ostream* out) {
     *out << shape.divisorDigits << "-digit divisor, " << shape.quotientDigits << "-digit quotient";
 }
 
-// Divisor lengths around the 18-digit limb and the 38-digit 128-bit boundary.
+// Divisor and dividend lengths around the 18-digit limb and 2^128 (38 or 39
+// digits), where 128-bit arithmetic gives way to limbs.
 const DivisionShape kDivisionShapes[] = {
-    {1, 1},  {1, 60},    {17, 3},  {18, 18},   {19, 19},  {20, 40}, {36, 2},
-    {37, 1}, {37, 37},   {38, 1},  {39, 1},    {40, 30},  {54, 54}, {55, 80},
-    {73, 5}, {120, 120}, {200, 7}, {260, 199}, {401, 33},
+    {1, 1},   {1, 38},  {1, 39}, {2, 37},    {3, 37},  {1, 60},    {17, 3},   {18, 18},
+    {19, 19}, {20, 40}, {36, 2}, {37, 1},    {37, 37}, {38, 1},    {39, 1},   {40, 30},
+    {54, 54}, {55, 80}, {73, 5}, {120, 120}, {200, 7}, {260, 199}, {401, 33},
 };
 
 class EngineFastPathDivision : public ::testing::TestWithParam<DivisionShape> {};
