@@ -68,8 +68,8 @@ void compareDecimalPair(Mismatches& m, const std::string& a, const std::string& 
         m.compare([&](const EngineApi& api) { return api.DecSub(a, b); },
                   [&] { return std::string("DecSub(" + a + ", " + b + ")"); });
     }
-    // The count is found by repeated addition, so keep it to what long
-    // division asks for (at most 9) and a little beyond.
+    // The count is found by repeated addition, so keep it below 90: long
+    // division asks for at most 9.
     if (ref.DecGreater(a, b) && ref.DecGreater(b, "0") &&
         ref.DecLess(a, ref.DecMulSmall(b, 9) + "0")) {
         m.compare([&](const EngineApi& api) { return std::to_string(api.DecFitCount(a, b)); },

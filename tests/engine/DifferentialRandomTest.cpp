@@ -43,14 +43,13 @@ void runOperations(std::uint64_t seed, int count, const std::vector<std::string>
                       [&] { return describe(name.c_str(), a, base, ws); });
         }
     }
-    EXPECT_EQ(m.cases(), count);
     m.expectNone();
 }
 
 TEST(EngineDifferentialRandom, Conversions) {
     RandomTexts random(0x5eed1000);
     Mismatches m;
-    for (int i = 0; i < 25000; ++i) {
+    for (int i = 0; i < 26000; ++i) {
         const auto& info =
             kConversions[static_cast<std::size_t>(random.below(kConversions.size()))];
         const int ws = random.wordSize();
@@ -62,26 +61,26 @@ TEST(EngineDifferentialRandom, Conversions) {
 }
 
 TEST(EngineDifferentialRandom, AddAndSubtract) {
-    runOperations(0x5eed2000, 12000, {"AddInBase", "SubInBase", "NegInBase"});
+    runOperations(0x5eed2000, 7000, {"AddInBase", "SubInBase", "NegInBase"});
 }
 
 TEST(EngineDifferentialRandom, MultiplyAndDivide) {
-    runOperations(0x5eed3000, 12000, {"MulInBase", "DivInBase"});
+    runOperations(0x5eed3000, 8000, {"MulInBase", "DivInBase"});
 }
 
 TEST(EngineDifferentialRandom, Logic) {
-    runOperations(0x5eed4000, 20000, {"AndInBase", "OrInBase", "XorInBase", "NotInBase"});
+    runOperations(0x5eed4000, 26000, {"AndInBase", "OrInBase", "XorInBase", "NotInBase"});
 }
 
 TEST(EngineDifferentialRandom, Shifts) {
-    runOperations(0x5eed5000, 18000,
+    runOperations(0x5eed5000, 14000,
                   {"ShiftLeftInBase", "ShiftRightInBase", "ArithShiftRightInBase",
                    "ShiftLeftByteInBase", "ShiftRightByteInBase"});
 }
 
 TEST(EngineDifferentialRandom, Rotates) {
     runOperations(
-        0x5eed6000, 16000,
+        0x5eed6000, 24000,
         {"RotateLeftInBase", "RotateRightInBase", "RotateLeftByteInBase", "RotateRightByteInBase"});
 }
 

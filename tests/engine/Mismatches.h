@@ -38,8 +38,6 @@ class Mismatches {
         }
     }
 
-    long cases() const { return cases_; }
-
     // Fails the current test if anything differed.
     void expectNone() const {
         std::ostringstream text;

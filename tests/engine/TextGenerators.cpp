@@ -122,12 +122,13 @@ std::vector<std::string> invalidTexts(NumberBase base) {
 int RandomTexts::wordSize() {
     static constexpr std::array<int, 16> boundaries{0,  1,  2,  7,   8,   9,   31,  32,
                                                     63, 64, 65, 127, 128, 129, 199, 200};
-    if (chance(20)) {
+    if (chance(12)) {
         return boundaries[static_cast<std::size_t>(below(boundaries.size()))];
     }
     // Every size up to 200, the smaller ones more often: the reference's
     // cost grows with the cube of the word size.
-    return 1 + below(1 + below(200));
+    const int limit = 1 + below(200);
+    return 1 + below(chance(50) ? limit : 1 + below(limit));
 }
 
 std::string RandomTexts::digits(const char* alphabet, int length) {

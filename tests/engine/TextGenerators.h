@@ -34,8 +34,8 @@ class RandomTexts {
     int below(int n) { return static_cast<int>(rng_() % static_cast<std::uint64_t>(n)); }
     bool chance(int percent) { return below(100) < percent; }
 
-    // A word size up to 200, the boundaries 0, 1, 63, 64, 65, 127, 128, 129
-    // and 200 often.
+    // A word size up to 200, small ones more often, and the boundaries 0, 1,
+    // 63, 64, 65, 127, 128, 129 and 200 among others.
     int wordSize();
 
     // An operand in the base for the word size: any length up to and a little
