@@ -1,27 +1,49 @@
 #include "app/LayerWiring.h"
 
+#include "app/DemoWiring.h"
+#include "app/PrintWiring.h"
+#include "app/StorageWiring.h"
 #include "ui/MainWindow.h"
+
+#include <QCoreApplication>
 
 namespace quarnel::app {
 
-void wireLayers(ui::MainWindow& window) {
+LayerWiring::LayerWiring(ui::MainWindow& window, const QString& programPath)
+    : QObject(&window), storage_(std::make_unique<StorageWiring>(window, programPath)),
+      print_(std::make_unique<PrintWiring>(window)), demo_(std::make_unique<DemoWiring>(window)) {
+    setObjectName(QStringLiteral("LayerWiring"));
     ui::WindowHooks& hooks = window.hooks();
 
-    // Settings store and stack backup: hooks.loadState (start) and
-    // hooks.saveState (close); hooks.storeInIniFile / hooks.storeInRegistry.
-    //   -> not connected yet: the window starts from its initial state and
-    //      closes without saving.
+    // Settings store and stack backup.
+    hooks.loadState = [this](ui::MainWindow&) { storage_->load(); };
+    hooks.saveState = [this](ui::MainWindow&) { return storage_->save(); };
+    hooks.storeInIniFile = [this](ui::MainWindow&) { storage_->toggleStore(); };
+    hooks.storeInRegistry = [this](ui::MainWindow&) { storage_->toggleStore(); };
 
-    // Stack files: hooks.loadStack / hooks.saveStack.
-    //   -> not connected yet.
+    // Stack files.
+    hooks.loadStack = [this](ui::MainWindow&) { storage_->loadStack(); };
+    hooks.saveStack = [this](ui::MainWindow&) { storage_->saveStack(); };
 
-    // Printing: hooks.setupPrinter / hooks.printStack.
-    //   -> not connected yet.
+    // Printing.
+    hooks.setupPrinter = [this](ui::MainWindow&) { print_->setupPrinter(); };
+    hooks.printStack = [this](ui::MainWindow&) { print_->printStack(); };
 
-    // Demo: hooks.runDemo / hooks.quitDemo, and hooks.demoRunning /
-    // hooks.requestDemoQuit for the close.
-    //   -> not connected yet.
-    (void)hooks;
+    // Demo; a close while it runs is refused and becomes a quit request.
+    hooks.runDemo = [this](ui::MainWindow&) { demo_->runner().run(); };
+    hooks.quitDemo = [this](ui::MainWindow&) { demo_->runner().requestQuit(); };
+    hooks.demoRunning = [this] { return demo_->runner().isRunning(); };
+    hooks.requestDemoQuit = [this] { demo_->runner().requestQuit(); };
+}
+
+LayerWiring::~LayerWiring() = default;
+
+LayerWiring& wireLayers(ui::MainWindow& window) {
+    return wireLayers(window, QCoreApplication::applicationFilePath());
+}
+
+LayerWiring& wireLayers(ui::MainWindow& window, const QString& programPath) {
+    return *new LayerWiring(window, programPath);
 }
 
 } // namespace quarnel::app

@@ -1,0 +1,57 @@
+#include "app/PrintWiring.h"
+
+#include "print/StackPrinter.h"
+#include "ui/MainWindow.h"
+#include "ui/StayOnTopSuspension.h"
+
+#include <QProgressDialog>
+#include <QTextEdit>
+
+namespace quarnel::app {
+
+namespace {
+
+constexpr int kProgressSteps = 1000;
+constexpr int kProgressDelayMs = 500;
+
+} // namespace
+
+PrintWiring::PrintWiring(ui::MainWindow& window)
+    : window_(window), printer_(QPrinter::HighResolution) {}
+
+void PrintWiring::setupPrinter() {
+    ui::StayOnTopSuspension suspension(window_);
+    window_.dialogs().printerSetup(&window_, printer_);
+}
+
+void PrintWiring::printStack() {
+    if (!window_.dialogs().print(&window_, printer_))
+        return; // cancelled: nothing printed, nothing changed
+
+    QProgressDialog progress(QStringLiteral("Printing the stack..."), QStringLiteral("Cancel"), 0,
+                             kProgressSteps, &window_);
+    progress.setWindowTitle(window_.windowTitle());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(kProgressDelayMs);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    print::PrintOptions options = options_;
+    options.progress = [&progress](qsizetype done, qsizetype total) {
+        progress.setValue(total > 0 ? static_cast<int>(done * kProgressSteps / total)
+                                    : kProgressSteps);
+        return !progress.wasCanceled();
+    };
+
+    const auto* screen = window_.findChild<QTextEdit*>(QStringLiteral("RPNScreen"));
+    const print::PrintStyle style{screen ? screen->font() : window_.font(), window_.fontColor(),
+                                  static_cast<qreal>(window_.logicalDpiY())};
+    print::PrintResult result;
+    result.status = print::PrintStatus::Cancelled;
+    window_.runGuarded(
+        [&] { result = print::printStack(printer_, window_.calculator(), style, options); });
+    progress.close();
+    if (result.status == print::PrintStatus::Failed)
+        window_.dialogs().error(&window_, result.errorMessage);
+}
+
+} // namespace quarnel::app
