@@ -106,6 +106,10 @@ void SplashScreen::paintEvent(QPaintEvent*) {
         painter.drawLine(edge.bottomLeft(), edge.bottomRight());
         painter.drawLine(edge.topRight(), edge.bottomRight());
     }
+    if (!painted_) {
+        painted_ = true;
+        emit shown();
+    }
 }
 
 } // namespace quarnel::app

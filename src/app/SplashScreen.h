@@ -16,8 +16,15 @@ class SplashScreen : public QWidget {
 
     explicit SplashScreen(QWidget* parent = nullptr);
 
+  signals:
+    // The splash has been painted for the first time.
+    void shown();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    bool painted_ = false;
 };
 
 } // namespace quarnel::app

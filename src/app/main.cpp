@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QIcon>
+#include <QLayout>
 #include <QTimer>
 
 #include <memory>
@@ -32,7 +33,25 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("quarnel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quarnel-48.png")));
 
+    // While the splash is up, the window's controls are built (hidden), so the
+    // window is ready the moment the splash second is over. Nothing is read
+    // before the single-instance check below.
+    std::unique_ptr<quarnel::ui::MainWindow> window;
     auto splash = std::make_unique<quarnel::app::SplashScreen>();
+    QObject::connect(
+        splash.get(), &quarnel::app::SplashScreen::shown, splash.get(),
+        [&window] {
+            if (window)
+                return;
+            window = std::make_unique<quarnel::ui::MainWindow>();
+            // Lay out, create and render it once now, so showing it later
+            // costs no more than mapping it.
+            window->ensurePolished();
+            window->layout()->activate();
+            window->winId();
+            (void)window->grab();
+        },
+        Qt::QueuedConnection);
     splash->show();
     {
         QEventLoop wait;
@@ -47,13 +66,16 @@ int main(int argc, char* argv[]) {
     if (guard.claim() == quarnel::app::SingleInstanceGuard::Outcome::AnotherRunning)
         return 0;
 
-    quarnel::ui::MainWindow window;
-    quarnel::app::wireLayers(window);
-    window.loadState();
-    QObject::connect(&guard, &quarnel::app::SingleInstanceGuard::activationRequested, &window,
-                     [&window] { bringForward(window); });
+    if (!window)
+        window = std::make_unique<quarnel::ui::MainWindow>();
+    quarnel::app::wireLayers(*window);
+    window->loadState();
+    QObject::connect(&guard, &quarnel::app::SingleInstanceGuard::activationRequested, window.get(),
+                     [&window] { bringForward(*window); });
 
     splash.reset();
-    window.show();
-    return app.exec();
+    window->show();
+    const int status = app.exec();
+    window.reset();
+    return status;
 }
