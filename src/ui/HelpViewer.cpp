@@ -1,6 +1,7 @@
 #include "ui/HelpViewer.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
@@ -110,6 +111,15 @@ void HelpViewer::filterIndex(const QString& text) {
         keywordList_->setCurrentItem(first);
         keywordList_->scrollToItem(first, QAbstractItemView::PositionAtTop);
     }
+}
+
+void HelpViewer::keyPressEvent(QKeyEvent* event) {
+    // Escape closes the help window from wherever its focus is.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpViewer::bringForward() {

@@ -40,6 +40,9 @@ class HelpViewer : public QWidget {
     QTextBrowser* browser() const { return browser_; }
     const std::vector<HelpKeyword>& index() const { return index_; }
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void filterIndex(const QString& text);
     void bringForward();

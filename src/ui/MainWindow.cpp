@@ -492,17 +492,20 @@ void MainWindow::redraw() {
     numberMemo_->setVisible(calc_.stackNumbering());
 
     const bool viewShown = calc_.stackViewShown();
-    if (viewShown && (listingPending_ || stackMemo_->isHidden())) {
-        QStringList listing;
-        for (const std::string& line : calc_.listing())
-            listing.append(fromStd(line));
-        stackMemo_->setPlainText(listing.join(QLatin1Char('\n')));
-        listingPending_ = false;
-    }
+    if (viewShown && (listingPending_ || stackMemo_->isHidden()))
+        refreshListing();
     stackMemo_->setVisible(viewShown);
 
     syncInputLine();
     applyMenuStates();
+}
+
+void MainWindow::refreshListing() {
+    QStringList listing;
+    for (const std::string& line : calc_.listing())
+        listing.append(fromStd(line));
+    stackMemo_->setPlainText(listing.join(QLatin1Char('\n')));
+    listingPending_ = false;
 }
 
 void MainWindow::syncInputLine() {

@@ -56,6 +56,9 @@ class MainWindow : public QMainWindow, private calculator::CalculatorHost {
     void runGuarded(const std::function<void()>& work);
     // Rewrites every control from the calculator's state.
     void redraw();
+    // Writes the calculator's listing into StackMemo now, shown or not (a
+    // print job composes its listing there).
+    void refreshListing();
 
     QPushButton* button(Command command) const;
     QAction* action(Command command) const;

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
 
@@ -136,5 +137,8 @@ TEST_F(WindowTest, HelpCommandsOpenContentsAndIndex) {
     EXPECT_EQ(help->browser()->source().fragment(), QStringLiteral("stayontop"));
 
     EXPECT_FALSE(help->showKeyword(QStringLiteral("no such keyword")));
-    help->close();
+
+    // Escape closes the help window.
+    QTest::keyClick(help->browser(), Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
 }

@@ -193,6 +193,15 @@ TEST_F(SessionTest, StackViewListsTheWholeStack) {
     EXPECT_EQ(calc().stack().size(), 12u);
     choose("CloseStackView1");
 
+    // A print job composes the listing in the hidden box.
+    calc().setStackNumbering(false);
+    calc().rebuildListing();
+    window().refreshListing();
+    EXPECT_FALSE(stackMemo()->isVisible());
+    EXPECT_EQ(stackMemo()->toPlainText().split(QLatin1Char('\n')).back(), QStringLiteral("12"));
+    calc().setStackNumbering(true);
+    window().redraw();
+
     choose("UseStackNumbering1");
     click({"ViewButton"});
     EXPECT_EQ(stackMemo()->toPlainText().split(QLatin1Char('\n')).front(), QStringLiteral("1"));
