@@ -650,6 +650,7 @@ void MainWindow::adjustColor(Command which) {
         setFontColor(*chosen);
     else
         setStackColor(*chosen);
+    emit colorChosen(which);
 }
 
 void MainWindow::setStateInRegistry(bool inRegistry) {

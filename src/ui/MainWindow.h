@@ -89,6 +89,11 @@ class MainWindow : public QMainWindow, private calculator::CalculatorHost {
     // Keyboard focus to the input line, caret after its text, nothing selected.
     void focusInput() override;
 
+  signals:
+    // A colour command set the colour the user chose for `target` (also when
+    // it equals the colour shown before).
+    void colorChosen(quarnel::ui::Command target);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
