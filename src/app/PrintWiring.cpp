@@ -50,6 +50,8 @@ void PrintWiring::printStack() {
     window_.runGuarded(
         [&] { result = print::printStack(printer_, window_.calculator(), style, options); });
     progress.close();
+    // StackMemo holds the printed listing afterwards, shown or not.
+    window_.refreshListing();
     if (result.status == print::PrintStatus::Failed)
         window_.dialogs().error(&window_, result.errorMessage);
 }

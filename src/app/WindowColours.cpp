@@ -45,7 +45,21 @@ constexpr std::array<QPalette::ColorRole, 25> kSystemRoles{{
 WindowColours::WindowColours(ui::MainWindow& window)
     : window_(window), kept_{{{storage::kButtonFaceColour, window.backgroundColor()},
                               {storage::kWindowColour, window.stackColor()},
-                              {storage::kWindowTextColour, window.fontColor()}}} {}
+                              {storage::kWindowTextColour, window.fontColor()}}} {
+    QObject::connect(&window, &ui::MainWindow::colorChosen, &window, [this](ui::Command target) {
+        if (target == ui::Command::ColorBackground)
+            chosen(Background);
+        else if (target == ui::Command::ColorStack)
+            chosen(Stack);
+        else if (target == ui::Command::ColorFont)
+            chosen(Font);
+    });
+}
+
+void WindowColours::chosen(Which which) {
+    const QColor now = shown(which);
+    kept_[which] = {storage::rgbColour(now.red(), now.green(), now.blue()), now};
+}
 
 std::optional<QColor> WindowColours::toColor(ColourValue value) {
     if (value == storage::kNoColour)

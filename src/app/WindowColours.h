@@ -21,7 +21,8 @@ namespace quarnel::app {
 // its own name ("clBtnFace") rather than as whatever the palette drew.
 class WindowColours {
   public:
-    // Takes the window's colours as they are now as the start values.
+    // Takes the window's colours as they are now as the start values, and
+    // follows the colour commands from then on.
     explicit WindowColours(ui::MainWindow& window);
 
     // Puts the loaded colour values on the window. A value equal to the kept
@@ -45,6 +46,9 @@ class WindowColours {
     void show(Which which, const QColor& color);
     void apply(Which which, storage::ColourValue value);
     storage::ColourValue valueToSave(Which which) const;
+    // The user picked a colour: from now on it is kept as that RGB value,
+    // even when it looks like the system colour it replaced.
+    void chosen(Which which);
 
     ui::MainWindow& window_;
     std::array<Kept, 3> kept_;

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "ScriptedDialogs.h"
+#include "app/LayerWiring.h"
+#include "ui/Command.h"
+#include "ui/MainWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+// A sandbox for one test: a program folder (where the INI file lies), a
+// current directory of its own (where BACKUP.STK lies) and an empty per-user
+// store; and the real main window wired to the real layers, started and
+// closed as the program does it.
+class WiringTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Builds the window, wires it, loads the saved state, shows it and lets
+    // the start finish. `script` prepares the boxes expected during the start.
+    quarnel::ui::MainWindow& start(const std::function<void(ScriptedDialogs&)>& script = {});
+    // Asks the window to close as the user does; true when it closed (it is
+    // then gone).
+    bool closeWindow();
+    // Drops the window without the close sequence (nothing saved).
+    void discardWindow();
+
+    quarnel::ui::MainWindow& window() { return *window_; }
+    bool hasWindow() const { return window_ != nullptr; }
+    ScriptedDialogs& dialogs() { return *dialogs_; }
+    quarnel::app::LayerWiring& wiring() { return *wiring_; }
+    quarnel::calculator::Calculator& calc() { return window_->calculator(); }
+
+    QString programPath() const;
+    QString iniPath() const;
+    QString workDir() const;
+    QString backupPath() const;
+    QString nativePath() const; // the per-user store's file
+    QString sandboxFile(const QString& name) const;
+
+    // The user's ways in.
+    void click(const char* buttonName);
+    void type(const QString& text);
+    void choose(quarnel::ui::Command command);
+
+    // The five display lines as shown, top to bottom.
+    QStringList displayLines() const;
+
+  private:
+    std::unique_ptr<QTemporaryDir> sandbox_;
+    QString previousDir_;
+    std::unique_ptr<quarnel::ui::MainWindow> window_;
+    ScriptedDialogs* dialogs_ = nullptr;
+    quarnel::app::LayerWiring* wiring_ = nullptr;
+};
+
+// Reads a whole file; empty when it cannot.
+QByteArray readWhole(const QString& path);
+// Writes a whole file, failing the test when it cannot.
+void writeWhole(const QString& path, const QByteArray& bytes);
