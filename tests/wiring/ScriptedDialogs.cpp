@@ -37,7 +37,8 @@ const char* kindName(ScriptedDialogs::Kind kind) {
 std::optional<ScriptedDialogs::Expectation>
 ScriptedDialogs::take(Kind kind, QWidget* parent, const QString& text, const QString& filter) {
     const bool onTop = parent && parent->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-    calls_.push_back({kind, text, filter, onTop});
+    const bool visible = parent && parent->window()->isVisible();
+    calls_.push_back({kind, text, filter, onTop, visible});
     if (expected_.empty() || expected_.front().kind != kind) {
         ADD_FAILURE() << "unexpected " << kindName(kind) << ": " << text.toStdString();
         return std::nullopt;

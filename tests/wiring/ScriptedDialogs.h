@@ -19,9 +19,10 @@ class ScriptedDialogs final : public quarnel::ui::WindowDialogs {
 
     struct Call {
         Kind kind;
-        QString text;     // message, question or dialog caption
-        QString filter;   // file dialogs
-        bool parentOnTop; // the main window's stay-on-top while the box was open
+        QString text;       // message, question or dialog caption
+        QString filter;     // file dialogs
+        bool parentOnTop;   // the main window's stay-on-top while the box was open
+        bool parentVisible; // whether the main window was shown by then
     };
 
     void expectMessage() { push(Kind::Message); }

@@ -60,6 +60,8 @@ bool WiringTest::closeWindow() {
 }
 
 void WiringTest::discardWindow() {
+    if (dialogs_)
+        lastBoxes_ = dialogs_->calls();
     window_.reset();
     dialogs_ = nullptr;
     wiring_ = nullptr;

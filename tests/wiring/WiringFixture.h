@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <ostream>
+#include <vector>
 
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
@@ -41,6 +42,10 @@ class WiringTest : public ::testing::Test {
     quarnel::ui::MainWindow& window() { return *window_; }
     bool hasWindow() const { return window_ != nullptr; }
     ScriptedDialogs& dialogs() { return *dialogs_; }
+    // The boxes of the current window, or of the last one once it is gone.
+    std::vector<ScriptedDialogs::Call> boxes() const {
+        return dialogs_ ? dialogs_->calls() : lastBoxes_;
+    }
     quarnel::app::LayerWiring& wiring() { return *wiring_; }
     quarnel::calculator::Calculator& calc() { return window_->calculator(); }
 
@@ -65,6 +70,7 @@ class WiringTest : public ::testing::Test {
     std::unique_ptr<quarnel::ui::MainWindow> window_;
     ScriptedDialogs* dialogs_ = nullptr;
     quarnel::app::LayerWiring* wiring_ = nullptr;
+    std::vector<ScriptedDialogs::Call> lastBoxes_;
 };
 
 // Reads a whole file; empty when it cannot.

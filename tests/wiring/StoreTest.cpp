@@ -1,0 +1,259 @@
+// The two stores as the window uses them: the menu toggles, which store a
+// start picks, a save that fails with its questions, and what a start tells
+// about a damaged backup.
+
+#include "WiringFixture.h"
+
+#include "storage/Messages.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <vector>
+
+using quarnel::ui::Command;
+namespace messages = quarnel::storage::messages;
+
+namespace {
+
+bool inRegistryChecked(quarnel::ui::MainWindow& w) {
+    const bool registry = w.action(Command::StoreInRegistry)->isChecked();
+    EXPECT_NE(registry, w.action(Command::StoreInIniFile)->isChecked())
+        << "exactly one of the two store items is checked";
+    return registry;
+}
+
+// --- the menu toggles and the store a start picks -----------------------------
+
+struct ToggleCase {
+    const char* name;
+    enum class Before { Nothing, IniFile, NativeOnly } before;
+    std::vector<Command> clicks;
+    bool registryAfterClicks;
+    bool iniAfterClose;
+    bool nativeAfterClose;
+    bool registryNextStart;
+};
+
+void PrintTo(const ToggleCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class StoreToggleTest : public WiringTest, public ::testing::WithParamInterface<ToggleCase> {};
+
+TEST_P(StoreToggleTest, ClicksSwitchTheStoreForTheNextClose) {
+    const ToggleCase& c = GetParam();
+    if (c.before == ToggleCase::Before::IniFile) {
+        start();
+        ASSERT_TRUE(closeWindow());
+    } else if (c.before == ToggleCase::Before::NativeOnly) {
+        start();
+        choose(Command::StoreInRegistry);
+        ASSERT_TRUE(closeWindow());
+        ASSERT_FALSE(QFile::exists(iniPath()));
+    }
+
+    start();
+    for (Command click : c.clicks)
+        choose(click);
+    EXPECT_EQ(inRegistryChecked(window()), c.registryAfterClicks);
+    // Nothing is written at the click.
+    if (c.before == ToggleCase::Before::Nothing) {
+        EXPECT_FALSE(QFile::exists(iniPath()));
+        EXPECT_FALSE(QFile::exists(nativePath()));
+    }
+    ASSERT_TRUE(closeWindow());
+    EXPECT_EQ(QFile::exists(iniPath()), c.iniAfterClose);
+    EXPECT_EQ(QFile::exists(nativePath()), c.nativeAfterClose);
+
+    start();
+    EXPECT_EQ(inRegistryChecked(window()), c.registryNextStart);
+}
+
+using Before = ToggleCase::Before;
+INSTANTIATE_TEST_SUITE_P(
+    Toggles, StoreToggleTest,
+    ::testing::Values(
+        ToggleCase{"FreshStartClosesIntoIniFile", Before::Nothing, {}, false, true, false, false},
+        ToggleCase{"CheckedIniItemStillSwitches",
+                   Before::Nothing,
+                   {Command::StoreInIniFile},
+                   true,
+                   false,
+                   true,
+                   true},
+        ToggleCase{"TwoClicksComeBack",
+                   Before::Nothing,
+                   {Command::StoreInRegistry, Command::StoreInIniFile},
+                   false,
+                   true,
+                   false,
+                   false},
+        ToggleCase{"IniFileWinsAtTheNextStart",
+                   Before::IniFile,
+                   {Command::StoreInRegistry},
+                   true,
+                   true,
+                   true,
+                   false},
+        ToggleCase{
+            "NativeStoreChosenWhenNoIniFile", Before::NativeOnly, {}, true, false, true, true},
+        ToggleCase{"BackToIniFileFromNativeStore",
+                   Before::NativeOnly,
+                   {Command::StoreInIniFile},
+                   false,
+                   true,
+                   true,
+                   false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// --- a save that fails ----------------------------------------------------------
+
+struct SaveFailureCase {
+    const char* name;
+    enum class Blocked { IniFile, Backup, NativeStore } blocked;
+    bool answer; // to the question the failure asks
+    bool closes;
+};
+
+void PrintTo(const SaveFailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SaveFailureTest : public WiringTest, public ::testing::WithParamInterface<SaveFailureCase> {};
+
+TEST_P(SaveFailureTest, UserIsToldAndChoosesWhetherToCloseWithoutSaving) {
+    using Blocked = SaveFailureCase::Blocked;
+    const SaveFailureCase& c = GetParam();
+    start();
+    type(QStringLiteral("ABC"));
+    click("EnterButton");
+    if (c.blocked == Blocked::NativeStore)
+        choose(Command::StoreInRegistry);
+
+    // A directory where the file should be: not even root can write it.
+    const QString blocked = c.blocked == Blocked::IniFile  ? iniPath()
+                            : c.blocked == Blocked::Backup ? backupPath()
+                                                           : nativePath();
+    ASSERT_TRUE(QDir().mkpath(blocked));
+
+    QString expectedError;
+    if (c.blocked == Blocked::Backup) {
+        dialogs().expectConfirm(c.answer);
+    } else {
+        expectedError = c.blocked == Blocked::IniFile
+                            ? messages::unableToWriteTo(iniPath())
+                            : messages::failedToSetData(QStringLiteral("Left"));
+        dialogs().expectError();
+        dialogs().expectConfirm(c.answer);
+    }
+
+    EXPECT_EQ(closeWindow(), c.closes);
+    EXPECT_EQ(hasWindow(), !c.closes);
+    if (hasWindow()) {
+        EXPECT_TRUE(window().isVisible());
+        EXPECT_EQ(dialogs().unmet(), 0u);
+    }
+
+    // What the user was told: where and why, in the storage layer's words.
+    const std::vector<ScriptedDialogs::Call> calls = boxes();
+    ASSERT_FALSE(calls.empty());
+    if (c.blocked == Blocked::Backup) {
+        ASSERT_EQ(calls.size(), 1u);
+        EXPECT_EQ(calls[0].kind, ScriptedDialogs::Kind::Confirm);
+        EXPECT_TRUE(calls[0].text.contains(QDir::toNativeSeparators(backupPath())))
+            << calls[0].text.toStdString();
+        EXPECT_TRUE(calls[0].text.contains(QStringLiteral("Close anyway?")));
+        // The backup comes first; the settings follow only when the user
+        // chose to close anyway.
+        EXPECT_EQ(QFile::exists(iniPath()), c.answer);
+    } else {
+        ASSERT_EQ(calls.size(), 2u);
+        EXPECT_EQ(calls[0].kind, ScriptedDialogs::Kind::Error);
+        EXPECT_EQ(calls[0].text, expectedError);
+        EXPECT_EQ(calls[1].kind, ScriptedDialogs::Kind::Confirm);
+        EXPECT_TRUE(calls[1].text.contains(QStringLiteral("Close without saving?")));
+    }
+    if (c.blocked == Blocked::IniFile) {
+        // The backup was written before the settings failed.
+        EXPECT_EQ(readWhole(backupPath()), QByteArray("1\r\n64\r\nABC\r\n"));
+    }
+
+    if (!c.closes) {
+        // Once the cause is gone, the next close saves and ends.
+        ASSERT_TRUE(QDir(blocked).removeRecursively());
+        ASSERT_TRUE(closeWindow());
+        if (c.blocked == Blocked::NativeStore) {
+            EXPECT_TRUE(QFileInfo(nativePath()).isFile());
+        } else {
+            EXPECT_TRUE(QFileInfo(iniPath()).isFile());
+            EXPECT_EQ(readWhole(backupPath()), QByteArray("1\r\n64\r\nABC\r\n"));
+        }
+        start();
+        EXPECT_EQ(calc().stack().toVector(), std::vector<std::string>{"ABC"});
+    }
+}
+
+using Blocked = SaveFailureCase::Blocked;
+INSTANTIATE_TEST_SUITE_P(
+    Failures, SaveFailureTest,
+    ::testing::Values(SaveFailureCase{"IniFileKeepOpen", Blocked::IniFile, false, false},
+                      SaveFailureCase{"IniFileCloseWithoutSaving", Blocked::IniFile, true, true},
+                      SaveFailureCase{"BackupKeepOpen", Blocked::Backup, false, false},
+                      SaveFailureCase{"BackupCloseAnyway", Blocked::Backup, true, true},
+                      SaveFailureCase{"NativeStoreKeepOpen", Blocked::NativeStore, false, false},
+                      SaveFailureCase{"NativeStoreCloseWithoutSaving", Blocked::NativeStore, true,
+                                      true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// --- what a start tells about the backup -------------------------------------------
+
+struct BackupNoticeCase {
+    const char* name;
+    QByteArray backup;              // BACKUP.STK; empty: a directory stands there
+    std::vector<std::string> stack; // what the start puts on the stack
+    const char* noticeMentions;     // nullptr: no box at all
+};
+
+void PrintTo(const BackupNoticeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class BackupNoticeTest : public WiringTest,
+                         public ::testing::WithParamInterface<BackupNoticeCase> {};
+
+TEST_P(BackupNoticeTest, StartGoesOnAndTellsOnceTheWindowIsUp) {
+    const BackupNoticeCase& c = GetParam();
+    if (c.backup.isEmpty()) {
+        ASSERT_TRUE(QDir().mkpath(backupPath()));
+    } else {
+        writeWhole(backupPath(), c.backup);
+    }
+    start([&](ScriptedDialogs& d) {
+        if (c.noticeMentions)
+            d.expectMessage();
+    });
+    EXPECT_EQ(calc().stack().toVector(), c.stack);
+    const auto calls = boxes();
+    if (c.noticeMentions) {
+        ASSERT_EQ(calls.size(), 1u);
+        EXPECT_TRUE(calls[0].text.contains(QString::fromLatin1(c.noticeMentions)))
+            << calls[0].text.toStdString();
+        EXPECT_TRUE(calls[0].parentVisible) << "told before the window was up";
+    } else {
+        EXPECT_TRUE(calls.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Backups, BackupNoticeTest,
+    ::testing::Values(BackupNoticeCase{"Whole", "1\r\n64\r\n1F\r\n3\r\n", {"1F", "3"}, nullptr},
+                      BackupNoticeCase{"ForeignLineEnds", "1\n64\n1F\n3", {"1F", "3"}, nullptr},
+                      BackupNoticeCase{
+                          "OneBadEntry", "1\r\n64\r\n1F\r\nXYZ\r\n3\r\n", {"1F", "3"}, "XYZ"},
+                      BackupNoticeCase{"Unreadable", QByteArray(), {}, "could not be read"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
