@@ -63,7 +63,7 @@ void PrintTo(const Remembered& r, std::ostream* os) {
 struct RestartCase {
     const char* name;
     bool native;                      // switch to the per-user store first
-    const char* wordSize;             // typed, then STWS (in HEX)
+    const char* wordSize;             // typed (decimal), then STWS
     std::vector<const char*> entries; // typed and entered (in HEX)
     const char* maxDepth;             // typed, then Set Maximum Stack Depth
     const char* baseButton;           // then the base switched
