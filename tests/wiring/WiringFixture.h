@@ -17,9 +17,7 @@
 #include <ostream>
 #include <vector>
 
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
+#include "PdfReader.h" // also gives QString a readable form in failure messages
 
 // A sandbox for one test: a program folder (where the INI file lies), a
 // current directory of its own (where BACKUP.STK lies) and an empty per-user
