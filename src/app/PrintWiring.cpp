@@ -16,16 +16,21 @@ constexpr int kProgressDelayMs = 500;
 
 } // namespace
 
-PrintWiring::PrintWiring(ui::MainWindow& window)
-    : window_(window), printer_(QPrinter::HighResolution) {}
+PrintWiring::PrintWiring(ui::MainWindow& window) : window_(window) {}
+
+QPrinter& PrintWiring::printer() {
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
 
 void PrintWiring::setupPrinter() {
     ui::StayOnTopSuspension suspension(window_);
-    window_.dialogs().printerSetup(&window_, printer_);
+    window_.dialogs().printerSetup(&window_, printer());
 }
 
 void PrintWiring::printStack() {
-    if (!window_.dialogs().print(&window_, printer_))
+    if (!window_.dialogs().print(&window_, printer()))
         return; // cancelled: nothing printed, nothing changed
 
     QProgressDialog progress(QStringLiteral("Printing the stack..."), QStringLiteral("Cancel"), 0,
@@ -48,7 +53,7 @@ void PrintWiring::printStack() {
     print::PrintResult result;
     result.status = print::PrintStatus::Cancelled;
     window_.runGuarded(
-        [&] { result = print::printStack(printer_, window_.calculator(), style, options); });
+        [&] { result = print::printStack(printer(), window_.calculator(), style, options); });
     progress.close();
     // StackMemo holds the printed listing afterwards, shown or not.
     window_.refreshListing();

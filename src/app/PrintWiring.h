@@ -4,6 +4,8 @@
 
 #include <QPrinter>
 
+#include <memory>
+
 namespace quarnel::ui {
 class MainWindow;
 }
@@ -22,13 +24,15 @@ class PrintWiring {
     // progress box that can cancel it; a failure is shown in the error box.
     void printStack();
 
-    QPrinter& printer() { return printer_; }
+    // Made on first use: creating a printer loads the printing system, which
+    // start-up should not wait for.
+    QPrinter& printer();
     // How page headers get their time and date (tests fix the moment).
     print::PrintOptions& options() { return options_; }
 
   private:
     ui::MainWindow& window_;
-    QPrinter printer_;
+    std::unique_ptr<QPrinter> printer_;
     print::PrintOptions options_;
 };
 
