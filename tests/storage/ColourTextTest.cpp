@@ -8,39 +8,28 @@ namespace quarnel::storage {
 namespace {
 
 TEST(HexTextToInt, WeighsEachCharacterByItsDistanceFromTheEnd) {
-    const struct {
-        std::string text;
-        std::uint32_t expected;
-    } cases[] = {
-        {"", 0},
-        {"0", 0},
-        {"ff", 255},
-        {"FF", 255},
-        {"fF", 255},
-        {"100", 256},
+    // clang-format off
+    const struct { std::string text; std::uint32_t expected; } cases[] = {
+        {"", 0}, {"0", 0}, {"ff", 255}, {"FF", 255}, {"fF", 255}, {"100", 256},
         {"1zz", 256}, // other characters count 0 but keep their place
-        {"g1", 1},
-        {"zzzz", 0},
-        {"FFFFFFFF", 0xFFFFFFFFu},
+        {"g1", 1}, {"zzzz", 0}, {"FFFFFFFF", 0xFFFFFFFFu}, {"80000005", 0x80000005u},
         {"123456789", 0x23456789u}, // only the last eight can contribute
         {"FFFFFFFFFFFFFFFF1", 0xFFFFFFF1u},
-        {"80000005", 0x80000005u},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(HexTextToInt(c.text), c.expected) << "'" << c.text << "'";
     }
 }
 
 TEST(ColourText, SavedTextIsTheNameOrEightLowerCaseDigits) {
-    const struct {
-        ColourValue colour;
-        std::string text;
-    } cases[] = {
-        {0x000000, "clBlack"},     {0x0000FF, "clRed"},         {0xFFFFFF, "clWhite"},
-        {0xC0C0C0, "clSilver"},    {0x80000000, "clScrollBar"}, {0x8000000F, "clBtnFace"},
-        {0x80000018, "clInfoBk"},  {0x1FFFFFFF, "clNone"},      {0x00ff8000, "$00ff8000"},
-        {0x00000001, "$00000001"}, {0x80000019, "$80000019"},   {0xABCDEF12, "$abcdef12"},
+    // clang-format off
+    const struct { ColourValue colour; std::string text; } cases[] = {
+        {0x000000, "clBlack"}, {0x0000FF, "clRed"}, {0xFFFFFF, "clWhite"}, {0xC0C0C0, "clSilver"},
+        {0x80000000, "clScrollBar"}, {0x8000000F, "clBtnFace"}, {0x80000018, "clInfoBk"}, {0x1FFFFFFF, "clNone"},
+        {0x00ff8000, "$00ff8000"}, {0x00000001, "$00000001"}, {0x80000019, "$80000019"}, {0xABCDEF12, "$abcdef12"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(colourText(c.colour), c.text);
     }
