@@ -23,6 +23,13 @@ using quarnel::ui::Command;
 namespace demo = quarnel::demo;
 namespace checks = quarnel::demo::test;
 
+namespace quarnel::demo::test {
+// Readable test names in ctest's listing.
+void PrintTo(const QuitPoint& point, std::ostream* os) {
+    *os << point.name;
+}
+} // namespace quarnel::demo::test
+
 namespace {
 
 class DemoTest : public WiringTest, public checks::DemoTarget {
@@ -146,6 +153,10 @@ struct OnTopCase {
     bool accept;
 };
 
+void PrintTo(const OnTopCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class DemoOnTopTest : public DemoTest, public ::testing::WithParamInterface<OnTopCase> {};
 
 TEST_P(DemoOnTopTest, StayOnTopIsLoweredForTheDemoAndComesBack) {
@@ -182,6 +193,10 @@ struct RealClockCase {
     const char* name;
     bool byClose; // a close request instead of Quit Demo
 };
+
+void PrintTo(const RealClockCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DemoRealClockTest : public DemoTest, public ::testing::WithParamInterface<RealClockCase> {};
 
