@@ -19,11 +19,7 @@ using test::writeBytes;
 
 SettingTexts sampleTexts() {
     SettingsValues v;
-    v.window.left = -30;
-    v.window.top = 12;
-    v.window.height = 300;
-    v.window.width = 400;
-    v.window.background = 0x00ff8000;
+    v.window = {-30, 12, 300, 400, 0x00ff8000};
     v.inputArgument = "1F";
     v.maxStackDepth = 20;
     return writeSettings(v);
@@ -42,25 +38,16 @@ ReadBack readBack(const QString& path) {
 }
 
 TEST(ConfText, QtReadsBackWhatIsMergedIntoAnyOldFile) {
-    const struct {
-        const char* name;
-        QByteArray old;
-        QStringList keptKeys; // foreign keys that must survive
-    } cases[] = {
+    // clang-format off
+    const struct { const char* name; QByteArray old; QStringList keptKeys; /* foreign keys that must survive */ } cases[] = {
         {"no file", "", {}},
-        {"our own earlier file",
-         "[Color]\nBackGround=clRed\nFont=clRed\nStack=clRed\n\n[Position]\nLeft=1\nTop=2\n\n"
-         "[BackUpStack]\nLevel0=1\nLevel1=2\nLevel10=3\n",
-         {}},
-        {"foreign sections and keys",
-         "[General]\nfoo=bar\n\n[Position]\nExtra=keep me\nLeft=1\n\n[Zeta]\nx=1\n",
-         {"foo", "Position/Extra", "Zeta/x"}},
-        {"CR LF line ends and blank lines",
-         "[Position]\r\nLeft=1\r\n\r\n\r\n[Other]\r\nk=v\r\n",
-         {"Other/k"}},
+        {"our own earlier file", "[Color]\nBackGround=clRed\nFont=clRed\nStack=clRed\n\n[Position]\nLeft=1\nTop=2\n\n[BackUpStack]\nLevel0=1\nLevel1=2\nLevel10=3\n", {}},
+        {"foreign sections and keys", "[General]\nfoo=bar\n\n[Position]\nExtra=keep me\nLeft=1\n\n[Zeta]\nx=1\n", {"foo", "Position/Extra", "Zeta/x"}},
+        {"CR LF line ends and blank lines", "[Position]\r\nLeft=1\r\n\r\n\r\n[Other]\r\nk=v\r\n", {"Other/k"}},
         {"a key twice", "[Modes]\nBase=2\nBase=3\nWordSize=8\n", {}},
         {"backup in the middle", "[BackUpStack]\nLevel0=AA\n\n[Keep]\na=1\n", {"Keep/a"}},
     };
+    // clang-format on
     const std::vector<std::string_view> backup = {"F", "0", "ABC", "1", "2", "3",
                                                   "4", "5", "6",   "7", "8", "9"};
     for (const auto& c : cases) {
@@ -99,21 +86,14 @@ TEST(ConfText, ValuesThatNeedEscapingAreLeftToQSettings) {
 }
 
 TEST(ConfText, BackupReadDirectlyMatchesWhatQSettingsReads) {
-    const struct {
-        const char* name;
-        QByteArray text;
-        bool direct; // read without QSettings
-    } cases[] = {
+    // clang-format off
+    const struct { const char* name; QByteArray text; bool direct; /* read without QSettings */ } cases[] = {
         {"no section", "[Position]\nLeft=1\n", true},
         {"in order", "[BackUpStack]\nLevel0=A\nLevel1=B\nLevel2=C\n", true},
-        {"names sorted as text",
-         "[BackUpStack]\nLevel0=0\nLevel1=1\nLevel10=10\nLevel11=11\nLevel2=2\nLevel3=3\n"
-         "Level4=4\nLevel5=5\nLevel6=6\nLevel7=7\nLevel8=8\nLevel9=9\n",
-         true},
+        {"names sorted as text", "[BackUpStack]\nLevel0=0\nLevel1=1\nLevel10=10\nLevel11=11\nLevel2=2\nLevel3=3\nLevel4=4\nLevel5=5\nLevel6=6\nLevel7=7\nLevel8=8\nLevel9=9\n", true},
         {"gaps and empty values", "[BackUpStack]\nLevel7=7\nLevel3=\nLevel1=1\n", true},
         {"CR LF", "[BackUpStack]\r\nLevel1=B\r\nLevel0=A\r\n", true},
-        {"among other sections", "[A]\nx=1\n\n[BackUpStack]\nLevel1=2\nLevel0=1\n\n[Z]\ny=2\n",
-         true},
+        {"among other sections", "[A]\nx=1\n\n[BackUpStack]\nLevel1=2\nLevel0=1\n\n[Z]\ny=2\n", true},
         {"quoted value", "[BackUpStack]\nLevel0=\"a,b\"\nLevel1=C\n", false},
         {"escaped value", "[BackUpStack]\nLevel0=a\\tb\n", false},
         {"other name", "[BackUpStack]\nLevel0=A\nFoo=B\n", false},
@@ -121,6 +101,7 @@ TEST(ConfText, BackupReadDirectlyMatchesWhatQSettingsReads) {
         {"section twice", "[BackUpStack]\nLevel0=A\n[BackUpStack]\nLevel1=B\n", false},
         {"name twice", "[BackUpStack]\nLevel0=A\nLevel00=B\n", false},
     };
+    // clang-format on
     for (const auto& c : cases) {
         Sandbox box;
         const QString path = box.path(QStringLiteral("read.conf"));
