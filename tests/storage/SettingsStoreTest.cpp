@@ -70,35 +70,30 @@ struct Remembered {
     std::string input;
     int maxDepth;
     std::vector<std::string> stack;
-
-    Remembered(const Calculator& c, const WindowOptions& w)
-        : window(w), numbering(c.stackNumbering()), base(c.currentBase()), wordSize(c.wordSize()),
-          stackView(c.stackViewShown()), input(c.inputText()), maxDepth(c.maxStackDepth()),
-          stack(c.stack().toVector()) {}
     friend bool operator==(const Remembered&, const Remembered&) = default;
 };
 
-struct Session {
-    const char* name;
-    WindowOptions window;
-    bool numbering;
-    NumberBase base;
-    int wordSize;
-    bool view;
-    std::string input;
-    int maxDepth;
-    std::vector<std::string> stack; // typed in HEX before the base change
-};
+Remembered remembered(const Calculator& c, const WindowOptions& w) {
+    return {w,
+            c.stackNumbering(),
+            c.currentBase(),
+            c.wordSize(),
+            c.stackViewShown(),
+            c.inputText(),
+            c.maxStackDepth(),
+            c.stack().toVector()};
+}
 
+// What a session sets; the stack is typed in HEX before the base changes.
 // clang-format off
-const Session kSessions[] = {
-    {"changed everything", {-40, 1200, 333, 512, 0x00ff8000, 0x0000FF, 0x80000008, true}, false, NumberBase::Oct, 32, true, "17", 9, {"FF", "1", "ABC"}},
-    {"another set", {0, 0, 100, 200, 0x80000018, 0x123456, 0x1FFFFFFF, false}, true, NumberBase::Bin, 128, false, "101", 0, {"3", "0"}},
-    {"decimal, large stack", {50, 50, 320, 394, 0, 0xFFFFFF, 0x00abcdef, true}, true, NumberBase::Dec, 7, false, "", 6, {"1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "B", "C", "D", "E"}},
+const std::pair<const char*, Remembered> kSessions[] = {
+    {"changed everything", {{-40, 1200, 333, 512, 0x00ff8000, 0x0000FF, 0x80000008, true}, false, NumberBase::Oct, 32, true, "17", 9, {"FF", "1", "ABC"}}},
+    {"another set", {{0, 0, 100, 200, 0x80000018, 0x123456, 0x1FFFFFFF, false}, true, NumberBase::Bin, 128, false, "101", 0, {"3", "0"}}},
+    {"decimal, large stack", {{50, 50, 320, 394, 0, 0xFFFFFF, 0x00abcdef, true}, true, NumberBase::Dec, 7, false, "", 6, {"1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "B", "C", "D", "E"}}},
 };
 // clang-format on
 
-Remembered applySession(const Session& s, Calculator& calc, WindowOptions& options) {
+Remembered applySession(const Remembered& s, Calculator& calc, WindowOptions& options) {
     options = s.window;
     if (calc.stackNumbering() != s.numbering) {
         calc.toggleStackNumbering();
@@ -108,31 +103,30 @@ Remembered applySession(const Session& s, Calculator& calc, WindowOptions& optio
     calc.loadWordSize(s.wordSize);
     calc.setInputText(s.input);
     calc.loadMaxStackDepth(s.maxDepth);
-    if (s.view) {
+    if (s.stackView) {
         calc.view();
     }
-    return Remembered(calc, options);
+    return remembered(calc, options);
 }
 
 TEST(SettingsStore, EverySettingAndTheStackSurviveARunInEitherStore) {
     for (StoreKind kind : {StoreKind::IniFile, StoreKind::Native}) {
-        for (const Session& s : kSessions) {
+        for (const auto& [name, s] : kSessions) {
             Sandbox box;
             std::optional<Remembered> saved;
             const ProgramRun first = runProgram(
                 box, [&](Calculator& c, WindowOptions& w) { saved = applySession(s, c, w); },
                 kind == StoreKind::Native ? 1 : 0);
             ASSERT_TRUE(first.saved.saved()) << first.saved.failure.message.toStdString();
-            EXPECT_EQ(QFileInfo::exists(box.iniPath()), kind == StoreKind::IniFile) << s.name;
-            EXPECT_EQ(QFileInfo::exists(Sandbox::nativePath()), kind == StoreKind::Native)
-                << s.name;
+            EXPECT_EQ(QFileInfo::exists(box.iniPath()), kind == StoreKind::IniFile) << name;
+            EXPECT_EQ(QFileInfo::exists(Sandbox::nativePath()), kind == StoreKind::Native) << name;
 
             std::optional<Remembered> loaded;
             const ProgramRun second = runProgram(
-                box, [&](Calculator& c, WindowOptions& w) { loaded = Remembered(c, w); });
-            EXPECT_EQ(second.store, kind) << s.name;
+                box, [&](Calculator& c, WindowOptions& w) { loaded = remembered(c, w); });
+            EXPECT_EQ(second.store, kind) << name;
             EXPECT_TRUE(second.report.notice.isEmpty()) << second.report.notice.toStdString();
-            EXPECT_EQ(*loaded, *saved) << s.name;
+            EXPECT_EQ(*loaded, *saved) << name;
         }
     }
 }
@@ -141,7 +135,7 @@ TEST(SettingsStore, FirstRunUsesTheIniFileAndCreatesEveryKey) {
     Sandbox box;
     std::optional<Remembered> first;
     const ProgramRun run =
-        runProgram(box, [&](Calculator& c, WindowOptions& w) { first = Remembered(c, w); });
+        runProgram(box, [&](Calculator& c, WindowOptions& w) { first = remembered(c, w); });
     EXPECT_EQ(run.store, StoreKind::IniFile);
     EXPECT_EQ(first->base, NumberBase::Hex);
     EXPECT_EQ(first->wordSize, 64);
@@ -216,15 +210,25 @@ TEST(SettingsStore, FirstRunInAFolderThatTakesNoFileUsesTheNativeStore) {
     EXPECT_EQ(SettingsStore(program).kind(), StoreKind::Native);
 }
 
-TEST(SettingsStore, NativeBackupComesBackInTheOrderOfItsNumbers) {
+TEST(SettingsStore, NativeBackupComesBackInTheOrderOfItsNumbersAndGoesWithAnEmptyStack) {
     Sandbox box;
     const std::vector<std::string> twelve = {"C", "B", "A", "9", "8", "7",
                                              "6", "5", "4", "3", "2", "1"};
+    auto hasBackupKey = [] {
+        return openNativeSettings()->childGroups().contains(QStringLiteral("BackUpStack"));
+    };
     runProgram(
         box, [&](Calculator& c, WindowOptions&) { push(c, twelve); }, 1);
+    EXPECT_TRUE(hasBackupKey());
     std::vector<std::string> back;
-    runProgram(box, [&](Calculator& c, WindowOptions&) { back = c.stack().toVector(); });
+    runProgram(box, [&](Calculator& c, WindowOptions&) {
+        back = c.stack().toVector();
+        c.clear();
+    });
     EXPECT_EQ(back, twelve);
+    EXPECT_FALSE(hasBackupKey());
+    runProgram(box, [&](Calculator& c, WindowOptions&) { back = c.stack().toVector(); });
+    EXPECT_TRUE(back.empty());
 
     // Values written in any order and with other names around them.
     Sandbox::clearNative();
@@ -242,26 +246,6 @@ TEST(SettingsStore, NativeBackupComesBackInTheOrderOfItsNumbers) {
     auto native = openNativeSettings();
     EXPECT_EQ(readBackupGroup(*native), (std::vector<std::string>{"0", "1", "2", "3", "4", "5", "6",
                                                                   "7", "8", "9", "A", "B", "FF"}));
-}
-
-TEST(SettingsStore, NativeStoreWithAnEmptyStackHasNoBackupSubkey) {
-    Sandbox box;
-    runProgram(
-        box,
-        [](Calculator& c, WindowOptions&) {
-            push(c, {"1", "2"});
-        },
-        1);
-    {
-        auto native = openNativeSettings();
-        EXPECT_TRUE(native->childGroups().contains(QStringLiteral("BackUpStack")));
-    }
-    runProgram(box, [](Calculator& c, WindowOptions&) { c.clear(); });
-    auto native = openNativeSettings();
-    EXPECT_FALSE(native->childGroups().contains(QStringLiteral("BackUpStack")));
-    std::vector<std::string> back = {"x"};
-    runProgram(box, [&](Calculator& c, WindowOptions&) { back = c.stack().toVector(); });
-    EXPECT_TRUE(back.empty());
 }
 
 TEST(SettingsStore, IniBackupIsAStackFileInTheCurrentDirectory) {
@@ -343,46 +327,30 @@ TEST(SettingsStore, AnUnreadableBackupNeitherBlocksTheStartNorPassesInSilence) {
 }
 
 TEST(SettingsStore, AStoreThatCannotBeWrittenGivesItsMessage) {
-    enum class Obstacle { IniIsFolder, NativeIsFolder, NativeFolderIsFile };
     // clang-format off
-    const struct { const char* name; Obstacle obstacle; QString message; } cases[] = {
-        {"INI file is a folder", Obstacle::IniIsFolder, QStringLiteral("Unable to write to %1")},
-        {"settings file is a folder", Obstacle::NativeIsFolder, QStringLiteral("Failed to set data for 'Left'")},
-        {"settings folder cannot be made", Obstacle::NativeFolderIsFile, QStringLiteral("Failed to create key Software\\Kestrow\\Quarnel\\Position")},
+    const struct { const char* name; bool native; bool folderIsFile; QString message; } cases[] = {
+        {"INI file is a folder", false, false, QStringLiteral("Unable to write to %1")},
+        {"settings file is a folder", true, false, QStringLiteral("Failed to set data for 'Left'")},
+        {"settings folder cannot be made", true, true, QStringLiteral("Failed to create key Software\\Kestrow\\Quarnel\\Position")},
     };
     // clang-format on
     for (const auto& c : cases) {
         Sandbox box;
-        const QString native = Sandbox::nativePath();
-        switch (c.obstacle) {
-        case Obstacle::IniIsFolder:
-            QDir().mkpath(box.iniPath() + QStringLiteral("/inner"));
-            break;
-        case Obstacle::NativeIsFolder:
-            QDir().mkpath(native + QStringLiteral("/inner"));
-            break;
-        case Obstacle::NativeFolderIsFile:
-            writeBytes(QFileInfo(native).absolutePath(), "x");
-            break;
+        const QString inner = (c.native ? Sandbox::nativePath() : box.iniPath()) + "/inner";
+        if (c.folderIsFile) {
+            writeBytes(QFileInfo(Sandbox::nativePath()).absolutePath(), "x");
+        } else {
+            QDir().mkpath(inner);
         }
         SettingsStore store(box.programPath());
-        if (c.obstacle != Obstacle::IniIsFolder) {
-            store.setKind(StoreKind::Native);
-        }
+        store.setKind(c.native ? StoreKind::Native : StoreKind::IniFile);
         Calculator calc;
         push(calc, {"1"});
         const SaveOutcome outcome = saveCalculatorState(store, calc, laidOut());
         EXPECT_EQ(outcome.status, SaveOutcome::Status::SettingsFailed) << c.name;
-        const QString expected =
-            c.obstacle == Obstacle::IniIsFolder ? c.message.arg(box.iniPath()) : c.message;
-        EXPECT_EQ(outcome.failure.message, expected) << c.name;
+        EXPECT_EQ(outcome.failure.message, c.native ? c.message : c.message.arg(box.iniPath()));
         EXPECT_FALSE(outcome.failure.reason.isEmpty()) << c.name;
-        if (c.obstacle == Obstacle::IniIsFolder) {
-            EXPECT_TRUE(QFileInfo(box.iniPath() + QStringLiteral("/inner")).isDir());
-        }
-        if (c.obstacle == Obstacle::NativeIsFolder) {
-            EXPECT_TRUE(QFileInfo(native + QStringLiteral("/inner")).isDir());
-        }
+        EXPECT_EQ(QFileInfo(inner).isDir(), !c.folderIsFile) << c.name;
     }
 }
 
