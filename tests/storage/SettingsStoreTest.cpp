@@ -73,16 +73,11 @@ struct Remembered {
     friend bool operator==(const Remembered&, const Remembered&) = default;
 };
 
+// clang-format off
 Remembered remembered(const Calculator& c, const WindowOptions& w) {
-    return {w,
-            c.stackNumbering(),
-            c.currentBase(),
-            c.wordSize(),
-            c.stackViewShown(),
-            c.inputText(),
-            c.maxStackDepth(),
-            c.stack().toVector()};
+    return {w, c.stackNumbering(), c.currentBase(), c.wordSize(), c.stackViewShown(), c.inputText(), c.maxStackDepth(), c.stack().toVector()};
 }
+// clang-format on
 
 // What a session sets; the stack is typed in HEX before the base changes.
 // clang-format off
@@ -276,6 +271,7 @@ TEST(SettingsStore, BackupEntriesAreReadInTheBaseOfTheSettings) {
         {"header ignored", "2\r\n8\r\nFF\r\n10\r\n", {"FF", "10"}, {}},
         {"fewer than two lines", "1\r\n", {}, {}},
         {"blank lines", "1\n64\n\n1\n\n2\n", {"1", "2"}, {}},
+        {"CR line ends", "1\r64\rA\rB", {"A", "B"}, {}},
         {"bad entries kept off and named", "1\r\n64\r\n1F\r\nXYZ\r\n2\r\n-3\r\n", {"1F", "2"}, {"XYZ", "-3"}},
     };
     // clang-format on

@@ -33,35 +33,6 @@ TEST(StackFileFormat, LinesEndAtCrLfCrOrLf) {
     }
 }
 
-TEST(StackFileFormat, HeaderRules) {
-    // clang-format off
-    const struct { std::string text; NumberBase base; int wordSize; V entries; } cases[] = {
-        {"2\r\n8\r\n255\r\n", NumberBase::Dec, 8, {"255"}},
-        {"3\n16\n1010\n", NumberBase::Bin, 16, {"1010"}},
-        {"4\n32\n17", NumberBase::Oct, 32, {"17"}},
-        {"9\n64\nAB\n", NumberBase::Hex, 64, {"AB"}}, // any other code is HEX
-        {"DEC\n64\nAB\n", NumberBase::Hex, 64, {"AB"}},
-        {"\n64\nAB\n", NumberBase::Hex, 64, {"AB"}},
-        {"1\n0\n", NumberBase::Hex, 64, {}}, // word size limited like the settings
-        {"1\n-5\n", NumberBase::Hex, 64, {}},
-        {"1\n300\n", NumberBase::Hex, 128, {}},
-        {"1\n$20\n", NumberBase::Hex, 32, {}},
-        {"1\n64", NumberBase::Hex, 64, {}},               // two lines without a final line end
-        {"1\n64\n\nAB\n\n", NumberBase::Hex, 64, {"AB"}}, // blank lines are no entries
-        {"1\n64\nab\n", NumberBase::Hex, 64, {"ab"}},     // kept exactly as written
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        const auto parsed = parseStackFile(c.text);
-        ASSERT_TRUE(std::holds_alternative<StackFileData>(parsed))
-            << testing::PrintToString(c.text);
-        const auto& data = std::get<StackFileData>(parsed);
-        EXPECT_EQ(data.base, c.base) << testing::PrintToString(c.text);
-        EXPECT_EQ(data.wordSize, c.wordSize) << testing::PrintToString(c.text);
-        EXPECT_EQ(data.entries, c.entries) << testing::PrintToString(c.text);
-    }
-}
-
 TEST(StackFileFormat, RefusedFilesNameTheProblem) {
     using Kind = StackFileProblem::Kind;
     // clang-format off
@@ -90,19 +61,6 @@ TEST(StackFileFormat, RefusedFilesNameTheProblem) {
         EXPECT_EQ(problem.kind, c.kind) << shown;
         EXPECT_EQ(problem.text, c.problemText) << shown;
         EXPECT_EQ(problem.line, c.line) << shown;
-    }
-}
-
-TEST(StackFileFormat, BackupFileSkipsTheHeaderAndBlankLines) {
-    // clang-format off
-    const struct { std::string text; V entries; } cases[] = {
-        {"", {}}, {"1\r\n", {}}, {"1\r\n64\r\n", {}},
-        {"2\r\n8\r\n1\r\n\r\nXYZ\r\n", {"1", "XYZ"}}, // not validated here
-        {"1\n64\nA\rB", {"A", "B"}},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        EXPECT_EQ(backupFileEntries(c.text), c.entries) << testing::PrintToString(c.text);
     }
 }
 

@@ -114,9 +114,16 @@ TEST(StackFile, LoadAcceptsForeignLineEndsAndLimitsTheWordSize) {
         {"2\n8\n1\n2\n3", NumberBase::Dec, 8, {"1", "2", "3"}},
         {"2\r8\r1\r2\r3\r", NumberBase::Dec, 8, {"1", "2", "3"}},
         {"2\n8\r\n1\r2\n3\r\n", NumberBase::Dec, 8, {"1", "2", "3"}},
-        {"2\n8\n1\n\n2\n3\n\n", NumberBase::Dec, 8, {"1", "2", "3"}},
+        {"2\n8\n1\n\n2\n3\n\n", NumberBase::Dec, 8, {"1", "2", "3"}}, // blank lines are no entries
         {"3\r\n12\r\n", NumberBase::Bin, 12, {}}, // an empty stack in its base
-        {"1\r\n0\r\nFF\r\n", NumberBase::Hex, 64, {"FF"}},
+        {"3\n16\n1010\n", NumberBase::Bin, 16, {"1010"}},
+        {"4\n32\n17", NumberBase::Oct, 32, {"17"}},
+        {"9\n64\nAB\n", NumberBase::Hex, 64, {"AB"}}, // any other code is HEX
+        {"DEC\n64\nAB\n", NumberBase::Hex, 64, {"AB"}},
+        {"\n64\nAB\n", NumberBase::Hex, 64, {"AB"}},
+        {"1\n64", NumberBase::Hex, 64, {}}, // two lines without a final line end
+        {"1\n64\nab\n", NumberBase::Hex, 64, {"ab"}}, // kept exactly as written
+        {"1\r\n0\r\nFF\r\n", NumberBase::Hex, 64, {"FF"}}, // word size limited like the settings
         {"1\r\n-5\r\nFF\r\n", NumberBase::Hex, 64, {"FF"}},
         {"1\r\n129\r\nFF\r\n", NumberBase::Hex, 128, {"FF"}},
         {"1\r\n100000\r\nFF\r\n", NumberBase::Hex, 128, {"FF"}},
