@@ -48,21 +48,22 @@ TEST_P(BaseChangeTest, ConvertsStackAndInputAndTakesTheUndoCopyAfter) {
     EXPECT_EQ(entries(c.stack()), param.wantStack);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pairs, BaseChangeTest,
-    testing::Values(BaseCase{Hex, 64, {"FF", "10"}, "A", Dec, {"255", "16"}, "10"},
-                    BaseCase{Hex, 8, {"1FF"}, "", Dec, {"255"}, ""},
-                    BaseCase{Hex, 64, {"ff"}, "1f", Bin, {"11111111"}, "11111"},
-                    BaseCase{Hex, 64, {"1FF"}, "", Oct, {"777"}, ""},
-                    BaseCase{Dec, 64, {"255"}, "8", Hex, {"FF"}, "8"},
-                    BaseCase{Dec, 64, {"64"}, "", Oct, {"100"}, ""},
-                    BaseCase{Dec, 4, {"17"}, "", Bin, {"1"}, ""},
-                    BaseCase{Oct, 64, {"17"}, "7", Hex, {"F"}, "7"},
-                    BaseCase{Oct, 64, {"17"}, "", Dec, {"15"}, ""},
-                    BaseCase{Oct, 64, {"17"}, "", Bin, {"1111"}, ""},
-                    BaseCase{Bin, 64, {"1010"}, "1", Hex, {"A"}, "1"},
-                    BaseCase{Bin, 64, {"1010"}, "", Oct, {"12"}, ""},
-                    BaseCase{Bin, 64, {"1010"}, "", Dec, {"10"}, ""}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Pairs, BaseChangeTest, testing::Values(
+    BaseCase{Hex, 64, {"FF", "10"}, "A", Dec, {"255", "16"}, "10"},
+    BaseCase{Hex, 8, {"1FF"}, "", Dec, {"255"}, ""},
+    BaseCase{Hex, 64, {"ff"}, "1f", Bin, {"11111111"}, "11111"},
+    BaseCase{Hex, 64, {"1FF"}, "", Oct, {"777"}, ""},
+    BaseCase{Dec, 64, {"255"}, "8", Hex, {"FF"}, "8"},
+    BaseCase{Dec, 64, {"64"}, "", Oct, {"100"}, ""},
+    BaseCase{Dec, 4, {"17"}, "", Bin, {"1"}, ""},
+    BaseCase{Oct, 64, {"17"}, "7", Hex, {"F"}, "7"},
+    BaseCase{Oct, 64, {"17"}, "", Dec, {"15"}, ""},
+    BaseCase{Oct, 64, {"17"}, "", Bin, {"1111"}, ""},
+    BaseCase{Bin, 64, {"1010"}, "1", Hex, {"A"}, "1"},
+    BaseCase{Bin, 64, {"1010"}, "", Oct, {"12"}, ""},
+    BaseCase{Bin, 64, {"1010"}, "", Dec, {"10"}, ""}));
+// clang-format on
 
 TEST(BaseChangeTest, CaptionsFollowTheBase) {
     Calculator c;
@@ -168,17 +169,17 @@ TEST_P(SetWordSizeTest, ReadsADecimalArgument) {
     EXPECT_EQ(entries(c.stack()), param.wantStack);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, SetWordSizeTest,
-    testing::Values(WordSizeCase{"DecInput", Dec, {"1"}, "16", 16, {"1"}, "16"},
-                    WordSizeCase{"DecLevel1", Dec, {"1", "8"}, "", 8, {"1"}, kPrimedLastInput},
-                    WordSizeCase{"BinReadsDecimal", Bin, {}, "1000", 128, {}, "1000"},
-                    WordSizeCase{"ZeroIs64", Hex, {}, "0", 64, {}, "0"},
-                    WordSizeCase{"HexDigitsAsDecimal", Hex, {}, "12", 12, {}, "12"},
-                    WordSizeCase{"HexLetter", Hex, {"1"}, "A", 32, {"1"}, kPrimedLastInput, 2},
-                    WordSizeCase{
-                        "Beyond32Bits", Dec, {}, "99999999999", 32, {}, kPrimedLastInput, 2},
-                    WordSizeCase{"Nothing", Dec, {}, "", 32, {}, kPrimedLastInput, 1}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Arguments, SetWordSizeTest, testing::Values(
+    WordSizeCase{"DecInput", Dec, {"1"}, "16", 16, {"1"}, "16"},
+    WordSizeCase{"DecLevel1", Dec, {"1", "8"}, "", 8, {"1"}, kPrimedLastInput},
+    WordSizeCase{"BinReadsDecimal", Bin, {}, "1000", 128, {}, "1000"},
+    WordSizeCase{"ZeroIs64", Hex, {}, "0", 64, {}, "0"},
+    WordSizeCase{"HexDigitsAsDecimal", Hex, {}, "12", 12, {}, "12"},
+    WordSizeCase{"HexLetter", Hex, {"1"}, "A", 32, {"1"}, kPrimedLastInput, 2},
+    WordSizeCase{"Beyond32Bits", Dec, {}, "99999999999", 32, {}, kPrimedLastInput, 2},
+    WordSizeCase{"Nothing", Dec, {}, "", 32, {}, kPrimedLastInput, 1}));
+// clang-format on
 
 TEST(SetWordSizeTest, EntriesKeepTheirHighDigits) {
     Calculator c;

@@ -32,14 +32,16 @@ TEST_P(RedrawTest, ShowsTheTopFiveLevelsBottomUp) {
     EXPECT_EQ(c.displayLines(), param.lines);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Counts, RedrawTest,
-    testing::Values(RedrawCase{{}, {"", "", "", "", ""}}, RedrawCase{{"5"}, {"", "", "", "", "5"}},
-                    RedrawCase{{"5", "7"}, {"", "", "", "5", "7"}},
-                    RedrawCase{{"1", "2", "3"}, {"", "", "1", "2", "3"}},
-                    RedrawCase{{"1", "2", "3", "4"}, {"", "1", "2", "3", "4"}},
-                    RedrawCase{{"1", "2", "3", "4", "5"}, {"1", "2", "3", "4", "5"}},
-                    RedrawCase{{"1", "2", "3", "4", "5", "6", "7"}, {"3", "4", "5", "6", "7"}}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Counts, RedrawTest, testing::Values(
+    RedrawCase{{}, {"", "", "", "", ""}},
+    RedrawCase{{"5"}, {"", "", "", "", "5"}},
+    RedrawCase{{"5", "7"}, {"", "", "", "5", "7"}},
+    RedrawCase{{"1", "2", "3"}, {"", "", "1", "2", "3"}},
+    RedrawCase{{"1", "2", "3", "4"}, {"", "1", "2", "3", "4"}},
+    RedrawCase{{"1", "2", "3", "4", "5"}, {"1", "2", "3", "4", "5"}},
+    RedrawCase{{"1", "2", "3", "4", "5", "6", "7"}, {"3", "4", "5", "6", "7"}}));
+// clang-format on
 
 struct FormatCase {
     NumberBase base{};
@@ -65,15 +67,16 @@ TEST_P(FormatTest, ReducesAndCutsWithoutTouchingTheStack) {
 const std::string k60Bits = "1" + std::string(59, '0');
 const std::string k55Bits = "1" + std::string(54, '1');
 
-INSTANTIATE_TEST_SUITE_P(Entries, FormatTest,
-                         testing::Values(FormatCase{NumberBase::Hex, 8, "1FF", "FF"},
-                                         FormatCase{NumberBase::Hex, 64, "00ab", "AB"},
-                                         FormatCase{NumberBase::Dec, 8, "256", "0"},
-                                         FormatCase{NumberBase::Oct, 6, "777", "77"},
-                                         FormatCase{NumberBase::Bin, 4, "110101", "101"},
-                                         FormatCase{NumberBase::Bin, 64, k60Bits,
-                                                    k60Bits.substr(0, 55) + "..."},
-                                         FormatCase{NumberBase::Bin, 64, k55Bits, k55Bits}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Entries, FormatTest, testing::Values(
+    FormatCase{NumberBase::Hex, 8, "1FF", "FF"},
+    FormatCase{NumberBase::Hex, 64, "00ab", "AB"},
+    FormatCase{NumberBase::Dec, 8, "256", "0"},
+    FormatCase{NumberBase::Oct, 6, "777", "77"},
+    FormatCase{NumberBase::Bin, 4, "110101", "101"},
+    FormatCase{NumberBase::Bin, 64, k60Bits, k60Bits.substr(0, 55) + "..."},
+    FormatCase{NumberBase::Bin, 64, k55Bits, k55Bits}));
+// clang-format on
 
 // The reduction the display applies, written out with the engine routines.
 std::string reduceWithEngine(const std::string& text, NumberBase base, int ws) {

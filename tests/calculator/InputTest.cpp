@@ -30,19 +30,20 @@ TEST_P(ValidationTest, InvalidTailIsRemoved) {
     EXPECT_EQ(c.lastInput(), kPrimedLastInput); // typing never replaces it
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ValidationTest,
-    testing::Values(ValidationCase{NumberBase::Dec, {"1", "12", "12G"}, "12"},
-                    ValidationCase{NumberBase::Hex, {"1G2"}, "1"},
-                    ValidationCase{NumberBase::Hex, {"G12"}, ""},
-                    ValidationCase{NumberBase::Hex, {"G"}, ""},
-                    ValidationCase{NumberBase::Hex, {"ab"}, "ab"},
-                    ValidationCase{NumberBase::Hex, {"aBcDeF0123456789"}, "aBcDeF0123456789"},
-                    ValidationCase{NumberBase::Oct, {"78"}, "7"},
-                    ValidationCase{NumberBase::Bin, {"102"}, "10"},
-                    ValidationCase{NumberBase::Dec, {"99", "99A"}, "99"},
-                    ValidationCase{NumberBase::Hex, {"12", "12N"}, "12"},
-                    ValidationCase{NumberBase::Dec, {"5", ""}, ""}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Texts, ValidationTest, testing::Values(
+    ValidationCase{NumberBase::Dec, {"1", "12", "12G"}, "12"},
+    ValidationCase{NumberBase::Hex, {"1G2"}, "1"},
+    ValidationCase{NumberBase::Hex, {"G12"}, ""},
+    ValidationCase{NumberBase::Hex, {"G"}, ""},
+    ValidationCase{NumberBase::Hex, {"ab"}, "ab"},
+    ValidationCase{NumberBase::Hex, {"aBcDeF0123456789"}, "aBcDeF0123456789"},
+    ValidationCase{NumberBase::Oct, {"78"}, "7"},
+    ValidationCase{NumberBase::Bin, {"102"}, "10"},
+    ValidationCase{NumberBase::Dec, {"99", "99A"}, "99"},
+    ValidationCase{NumberBase::Hex, {"12", "12N"}, "12"},
+    ValidationCase{NumberBase::Dec, {"5", ""}, ""}));
+// clang-format on
 
 TEST(ValidationTest, LongPasteKeepsTheTextBeforeItsFirstInvalidCharacter) {
     Calculator c;
@@ -74,11 +75,13 @@ TEST_P(DigitButtonTest, EnabledDigitsFollowTheBase) {
     EXPECT_EQ(c.inputText(), param.highestEnabled == 15 ? "0" : "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Bases, DigitButtonTest,
-                         testing::Values(DigitCase{NumberBase::Hex, 15},
-                                         DigitCase{NumberBase::Oct, 7},
-                                         DigitCase{NumberBase::Bin, 1},
-                                         DigitCase{NumberBase::Dec, 9}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Bases, DigitButtonTest, testing::Values(
+    DigitCase{NumberBase::Hex, 15},
+    DigitCase{NumberBase::Oct, 7},
+    DigitCase{NumberBase::Bin, 1},
+    DigitCase{NumberBase::Dec, 9}));
+// clang-format on
 
 TEST(DigitButtonTest, AppendsAndRemembersTheTextBefore) {
     RecordingHost host;
@@ -120,12 +123,14 @@ TEST_P(EnterTest, PushesOrDuplicates) {
     EXPECT_EQ(entries(c.stack()), param.stack);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Forms, EnterTest,
-    testing::Values(EnterCase{{}, "0007", {"7"}, "7"}, EnterCase{{}, "000", {"0"}, "0"},
-                    EnterCase{{"1"}, "ab", {"1", "AB"}, "ab"},
-                    EnterCase{{"5"}, "", {"5", "5"}, kPrimedLastInput},
-                    EnterCase{{"1", "2"}, "", {"1", "2", "2"}, kPrimedLastInput}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Forms, EnterTest, testing::Values(
+    EnterCase{{}, "0007", {"7"}, "7"},
+    EnterCase{{}, "000", {"0"}, "0"},
+    EnterCase{{"1"}, "ab", {"1", "AB"}, "ab"},
+    EnterCase{{"5"}, "", {"5", "5"}, kPrimedLastInput},
+    EnterCase{{"1", "2"}, "", {"1", "2", "2"}, kPrimedLastInput}));
+// clang-format on
 
 TEST(EnterTest, NothingToPushIsTooFewArguments) {
     Calculator c;

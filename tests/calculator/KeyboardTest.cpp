@@ -42,27 +42,40 @@ TEST_P(KeyMapTest, RunsItsCommand) {
     EXPECT_FALSE(c.skipInputCheck());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, KeyMapTest,
-    testing::Values(KeyCase{Key::Enter, {"C", "5", "3", "3"}}, KeyCase{Key::Escape, {}},
-                    KeyCase{Key::PageUp, {"C", "5", "3", "3"}}, KeyCase{Key::PageDown, {"C", "5"}},
-                    KeyCase{Key::Delete, {"C", "5", "3"}}, KeyCase{Key::Ampersand, {"C", "1"}},
-                    KeyCase{Key::O, {"C", "7"}}, KeyCase{Key::X, {"C", "6"}},
-                    KeyCase{Key::KeypadMultiply, {"C", "F"}}, KeyCase{Key::KeypadPlus, {"C", "8"}},
-                    KeyCase{Key::KeypadMinus, {"C", "2"}}, KeyCase{Key::KeypadDivide, {"C", "1"}},
-                    KeyCase{Key::N, {"C", "5", "FFFC"}}, KeyCase{Key::F9, {"C", "5", "FFFD"}},
-                    KeyCase{Key::L, {"C", "5", "6"}}, KeyCase{Key::I, {"C", "5", "1"}},
-                    KeyCase{Key::Z, {"C", "5", "1"}}, KeyCase{Key::M, {"C", "5", "300"}},
-                    KeyCase{Key::Q, {"C", "5", "0"}}, KeyCase{Key::R, {"C", "5", "6"}},
-                    KeyCase{Key::J, {"C", "5", "8001"}}, KeyCase{Key::K, {"C", "5", "300"}},
-                    KeyCase{Key::Y, {"C", "5", "300"}}, KeyCase{Key::S, {"C", "3", "5"}},
-                    KeyCase{Key::V, {"C", "5", "3"}, NumberBase::Hex, 16, "", true},
-                    KeyCase{Key::T, {"C", "5"}, NumberBase::Hex, 3},
-                    KeyCase{Key::W, {"C", "5", "3"}, NumberBase::Hex, 16, "Current wordsize = 16"},
-                    KeyCase{Key::F3, {"C", "5", "3"}},
-                    KeyCase{Key::F4, {"12", "5", "3"}, NumberBase::Dec},
-                    KeyCase{Key::F5, {"1100", "101", "11"}, NumberBase::Bin},
-                    KeyCase{Key::F6, {"14", "5", "3"}, NumberBase::Oct}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Keys, KeyMapTest, testing::Values(
+    KeyCase{Key::Enter, {"C", "5", "3", "3"}},
+    KeyCase{Key::Escape, {}},
+    KeyCase{Key::PageUp, {"C", "5", "3", "3"}},
+    KeyCase{Key::PageDown, {"C", "5"}},
+    KeyCase{Key::Delete, {"C", "5", "3"}},
+    KeyCase{Key::Ampersand, {"C", "1"}},
+    KeyCase{Key::O, {"C", "7"}},
+    KeyCase{Key::X, {"C", "6"}},
+    KeyCase{Key::KeypadMultiply, {"C", "F"}},
+    KeyCase{Key::KeypadPlus, {"C", "8"}},
+    KeyCase{Key::KeypadMinus, {"C", "2"}},
+    KeyCase{Key::KeypadDivide, {"C", "1"}},
+    KeyCase{Key::N, {"C", "5", "FFFC"}},
+    KeyCase{Key::F9, {"C", "5", "FFFD"}},
+    KeyCase{Key::L, {"C", "5", "6"}},
+    KeyCase{Key::I, {"C", "5", "1"}},
+    KeyCase{Key::Z, {"C", "5", "1"}},
+    KeyCase{Key::M, {"C", "5", "300"}},
+    KeyCase{Key::Q, {"C", "5", "0"}},
+    KeyCase{Key::R, {"C", "5", "6"}},
+    KeyCase{Key::J, {"C", "5", "8001"}},
+    KeyCase{Key::K, {"C", "5", "300"}},
+    KeyCase{Key::Y, {"C", "5", "300"}},
+    KeyCase{Key::S, {"C", "3", "5"}},
+    KeyCase{Key::V, {"C", "5", "3"}, NumberBase::Hex, 16, "", true},
+    KeyCase{Key::T, {"C", "5"}, NumberBase::Hex, 3},
+    KeyCase{Key::W, {"C", "5", "3"}, NumberBase::Hex, 16, "Current wordsize = 16"},
+    KeyCase{Key::F3, {"C", "5", "3"}},
+    KeyCase{Key::F4, {"12", "5", "3"}, NumberBase::Dec},
+    KeyCase{Key::F5, {"1100", "101", "11"}, NumberBase::Bin},
+    KeyCase{Key::F6, {"14", "5", "3"}, NumberBase::Oct}));
+// clang-format on
 
 TEST(KeyMapTest, EveryKeyHasOneRowAndOnlyLettersAndOperatorsType) {
     std::set<std::string_view> names;

@@ -68,104 +68,43 @@ TEST_P(OperationTest, ChangesStackInputAndUndo) {
     EXPECT_EQ(c.inputText(), param.wantLastInput == kLast ? kLast : param.setup.input);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Arithmetic, OperationTest,
-    testing::Values(
-        OperationCase{
-            "SubFromStack", {Hex, 64, {"5", "3"}, ""}, arith(ArithOp::Subtract), {"2"}, "", kLast},
-        OperationCase{
-            "SubPending", {Hex, 64, {"5"}, "3"}, arith(ArithOp::Subtract), {"2"}, "", "3"},
-        OperationCase{"AddWraps", {Hex, 8, {"FF", "1"}, ""}, arith(ArithOp::Add), {"0"}, "", kLast},
-        OperationCase{"AddKeepsDeeper",
-                      {Hex, 64, {"9", "5", "3"}, ""},
-                      arith(ArithOp::Add),
-                      {"9", "8"},
-                      "",
-                      kLast},
-        OperationCase{
-            "MulDec", {Dec, 64, {"7", "2"}, ""}, arith(ArithOp::Multiply), {"14"}, "", kLast},
-        OperationCase{
-            "DivDec", {Dec, 64, {"7", "2"}, ""}, arith(ArithOp::Divide), {"3"}, "", kLast},
-        OperationCase{"DivPendingLeadingZeros",
-                      {Dec, 64, {"9"}, "003"},
-                      arith(ArithOp::Divide),
-                      {"3"},
-                      "",
-                      "003"},
-        OperationCase{"AndHex", {Hex, 64, {"C", "A"}, ""}, arith(ArithOp::And), {"8"}, "", kLast},
-        OperationCase{"OrHex", {Hex, 64, {"C", "A"}, ""}, arith(ArithOp::Or), {"E"}, "", kLast},
-        OperationCase{
-            "XorBin", {Bin, 64, {"101", "11"}, ""}, arith(ArithOp::Xor), {"110"}, "", kLast},
-        OperationCase{"SubOct", {Oct, 64, {"10"}, "1"}, arith(ArithOp::Subtract), {"7"}, "", "1"},
-        OperationCase{
-            "OneEntryNoInput", {Hex, 64, {"5"}, ""}, arith(ArithOp::Add), {"5"}, "", kLast, 1},
-        OperationCase{
-            "EmptyStackWithInput", {Hex, 64, {}, "3"}, arith(ArithOp::Add), {}, "3", kLast, 1},
-        OperationCase{"DivByZeroStack",
-                      {Hex, 64, {"5", "0"}, ""},
-                      arith(ArithOp::Divide),
-                      {"5", "0"},
-                      "",
-                      kLast,
-                      4},
-        OperationCase{"DivByZeroInput",
-                      {Hex, 64, {"5"}, "00"},
-                      arith(ArithOp::Divide),
-                      {"5"},
-                      "00",
-                      "00",
-                      4}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Arithmetic, OperationTest, testing::Values(
+    OperationCase{"SubFromStack", {Hex, 64, {"5", "3"}, ""}, arith(ArithOp::Subtract), {"2"}, "", kLast},
+    OperationCase{"SubPending", {Hex, 64, {"5"}, "3"}, arith(ArithOp::Subtract), {"2"}, "", "3"},
+    OperationCase{"AddWraps", {Hex, 8, {"FF", "1"}, ""}, arith(ArithOp::Add), {"0"}, "", kLast},
+    OperationCase{"AddKeepsDeeper", {Hex, 64, {"9", "5", "3"}, ""}, arith(ArithOp::Add), {"9", "8"}, "", kLast},
+    OperationCase{"MulDec", {Dec, 64, {"7", "2"}, ""}, arith(ArithOp::Multiply), {"14"}, "", kLast},
+    OperationCase{"DivDec", {Dec, 64, {"7", "2"}, ""}, arith(ArithOp::Divide), {"3"}, "", kLast},
+    OperationCase{"DivPendingLeadingZeros", {Dec, 64, {"9"}, "003"}, arith(ArithOp::Divide), {"3"}, "", "003"},
+    OperationCase{"AndHex", {Hex, 64, {"C", "A"}, ""}, arith(ArithOp::And), {"8"}, "", kLast},
+    OperationCase{"OrHex", {Hex, 64, {"C", "A"}, ""}, arith(ArithOp::Or), {"E"}, "", kLast},
+    OperationCase{"XorBin", {Bin, 64, {"101", "11"}, ""}, arith(ArithOp::Xor), {"110"}, "", kLast},
+    OperationCase{"SubOct", {Oct, 64, {"10"}, "1"}, arith(ArithOp::Subtract), {"7"}, "", "1"},
+    OperationCase{"OneEntryNoInput", {Hex, 64, {"5"}, ""}, arith(ArithOp::Add), {"5"}, "", kLast, 1},
+    OperationCase{"EmptyStackWithInput", {Hex, 64, {}, "3"}, arith(ArithOp::Add), {}, "3", kLast, 1},
+    OperationCase{"DivByZeroStack", {Hex, 64, {"5", "0"}, ""}, arith(ArithOp::Divide), {"5", "0"}, "", kLast, 4},
+    OperationCase{"DivByZeroInput", {Hex, 64, {"5"}, "00"}, arith(ArithOp::Divide), {"5"}, "00", "00", 4}));
+// clang-format on
 
-INSTANTIATE_TEST_SUITE_P(
-    OneArgument, OperationTest,
-    testing::Values(
-        OperationCase{
-            "NotReplacesLevel1", {Hex, 8, {"A"}, ""}, unary(UnaryOp::Not), {"F5"}, "", kLast},
-        OperationCase{
-            "NotPendingPushes", {Hex, 8, {"A"}, "3"}, unary(UnaryOp::Not), {"A", "FC"}, "", "3"},
-        OperationCase{
-            "NotPendingOnEmptyStack", {Hex, 8, {}, "3"}, unary(UnaryOp::Not), {"FC"}, "", "3"},
-        OperationCase{"Neg", {Hex, 8, {"1"}, ""}, unary(UnaryOp::Neg), {"FF"}, "", kLast},
-        OperationCase{
-            "ShiftLeft", {Hex, 8, {"81"}, ""}, unary(UnaryOp::ShiftLeft), {"2"}, "", kLast},
-        OperationCase{
-            "ShiftRight", {Hex, 8, {"81"}, ""}, unary(UnaryOp::ShiftRight), {"40"}, "", kLast},
-        // No sign is kept: the same as SR.
-        OperationCase{"ArithShiftRight",
-                      {Hex, 8, {"81"}, ""},
-                      unary(UnaryOp::ArithShiftRight),
-                      {"40"},
-                      "",
-                      kLast},
-        OperationCase{"ShiftLeftByte",
-                      {Hex, 16, {"12"}, ""},
-                      unary(UnaryOp::ShiftLeftByte),
-                      {"1200"},
-                      "",
-                      kLast},
-        OperationCase{"ShiftRightByte",
-                      {Hex, 16, {"1234"}, ""},
-                      unary(UnaryOp::ShiftRightByte),
-                      {"12"},
-                      "",
-                      kLast},
-        OperationCase{
-            "RotateLeft", {Hex, 8, {"81"}, ""}, unary(UnaryOp::RotateLeft), {"3"}, "", kLast},
-        OperationCase{
-            "RotateRight", {Hex, 8, {"81"}, ""}, unary(UnaryOp::RotateRight), {"C0"}, "", kLast},
-        OperationCase{"RotateLeftByte",
-                      {Hex, 24, {"123456"}, ""},
-                      unary(UnaryOp::RotateLeftByte),
-                      {"345612"},
-                      "",
-                      kLast},
-        OperationCase{"RotateRightByte",
-                      {Hex, 24, {"123456"}, ""},
-                      unary(UnaryOp::RotateRightByte),
-                      {"561234"},
-                      "",
-                      kLast},
-        OperationCase{"NothingAtAll", {Hex, 8, {}, ""}, unary(UnaryOp::Not), {}, "", kLast, 1}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(OneArgument, OperationTest, testing::Values(
+    OperationCase{"NotReplacesLevel1", {Hex, 8, {"A"}, ""}, unary(UnaryOp::Not), {"F5"}, "", kLast},
+    OperationCase{"NotPendingPushes", {Hex, 8, {"A"}, "3"}, unary(UnaryOp::Not), {"A", "FC"}, "", "3"},
+    OperationCase{"NotPendingOnEmptyStack", {Hex, 8, {}, "3"}, unary(UnaryOp::Not), {"FC"}, "", "3"},
+    OperationCase{"Neg", {Hex, 8, {"1"}, ""}, unary(UnaryOp::Neg), {"FF"}, "", kLast},
+    OperationCase{"ShiftLeft", {Hex, 8, {"81"}, ""}, unary(UnaryOp::ShiftLeft), {"2"}, "", kLast},
+    OperationCase{"ShiftRight", {Hex, 8, {"81"}, ""}, unary(UnaryOp::ShiftRight), {"40"}, "", kLast},
+    // No sign is kept: the same as SR.
+    OperationCase{"ArithShiftRight", {Hex, 8, {"81"}, ""}, unary(UnaryOp::ArithShiftRight), {"40"}, "", kLast},
+    OperationCase{"ShiftLeftByte", {Hex, 16, {"12"}, ""}, unary(UnaryOp::ShiftLeftByte), {"1200"}, "", kLast},
+    OperationCase{"ShiftRightByte", {Hex, 16, {"1234"}, ""}, unary(UnaryOp::ShiftRightByte), {"12"}, "", kLast},
+    OperationCase{"RotateLeft", {Hex, 8, {"81"}, ""}, unary(UnaryOp::RotateLeft), {"3"}, "", kLast},
+    OperationCase{"RotateRight", {Hex, 8, {"81"}, ""}, unary(UnaryOp::RotateRight), {"C0"}, "", kLast},
+    OperationCase{"RotateLeftByte", {Hex, 24, {"123456"}, ""}, unary(UnaryOp::RotateLeftByte), {"345612"}, "", kLast},
+    OperationCase{"RotateRightByte", {Hex, 24, {"123456"}, ""}, unary(UnaryOp::RotateRightByte), {"561234"}, "", kLast},
+    OperationCase{"NothingAtAll", {Hex, 8, {}, ""}, unary(UnaryOp::Not), {}, "", kLast, 1}));
+// clang-format on
 
 TEST(OperationTest, InputLineIsTheSecondOperand) {
     Calculator c;
@@ -205,22 +144,16 @@ TEST_P(EngineFailureTest, LeavesStackUndoAndInputAsTheyWere) {
     EXPECT_FALSE(c.errorPending());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Operations, EngineFailureTest,
-    testing::Values(
-        // BIN entries are shown without validation, so a bad one reaches the operation.
-        EngineFailureCase{"InvalidLevel1", {Bin, 64, {"1", "2"}, ""}, arith(ArithOp::Add), kLast},
-        EngineFailureCase{
-            "DivisorZeroAfterReduction", {Hex, 8, {"5", "100"}, ""}, arith(ArithOp::Divide), kLast},
-        EngineFailureCase{"PendingDivisorZeroAfterReduction",
-                          {Hex, 8, {"5"}, "100"},
-                          arith(ArithOp::Divide),
-                          "100"},
-        EngineFailureCase{"InvalidPendingInput", {Oct, 64, {"5"}, "9"}, arith(ArithOp::Add), "9"},
-        EngineFailureCase{
-            "UnaryOnInvalidPending", {Bin, 64, {"1"}, "2"}, unary(UnaryOp::Not), kLast},
-        EngineFailureCase{
-            "UnaryOnInvalidLevel1", {Bin, 64, {"1", "12"}, ""}, unary(UnaryOp::Neg), kLast}));
+// BIN entries are shown without validation, so a bad one reaches the operation.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Operations, EngineFailureTest, testing::Values(
+    EngineFailureCase{"InvalidLevel1", {Bin, 64, {"1", "2"}, ""}, arith(ArithOp::Add), kLast},
+    EngineFailureCase{"DivisorZeroAfterReduction", {Hex, 8, {"5", "100"}, ""}, arith(ArithOp::Divide), kLast},
+    EngineFailureCase{"PendingDivisorZeroAfterReduction", {Hex, 8, {"5"}, "100"}, arith(ArithOp::Divide), "100"},
+    EngineFailureCase{"InvalidPendingInput", {Oct, 64, {"5"}, "9"}, arith(ArithOp::Add), "9"},
+    EngineFailureCase{"UnaryOnInvalidPending", {Bin, 64, {"1"}, "2"}, unary(UnaryOp::Not), kLast},
+    EngineFailureCase{"UnaryOnInvalidLevel1", {Bin, 64, {"1", "12"}, ""}, unary(UnaryOp::Neg), kLast}));
+// clang-format on
 
 } // namespace
 } // namespace quarnel::calculator::test

@@ -39,20 +39,15 @@ TEST_P(ListingTest, ViewListsEveryEntryDeepestFirst) {
 
 const std::string k60 = "1" + std::string(59, '0');
 
-INSTANTIATE_TEST_SUITE_P(
-    Stacks, ListingTest,
-    testing::Values(
-        ListingCase{NumberBase::Hex, 64, {"1F", "2", "0"}, true, {"3: 1F", "2: 2", "1: 0"}},
-        ListingCase{NumberBase::Hex, 64, {"1F", "2", "0"}, false, {"1F", "2", "0"}},
-        ListingCase{NumberBase::Hex, 8, {"1FF", "0010"}, true, {"2: FF", "1: 10"}},
-        ListingCase{NumberBase::Bin, 64, {k60}, false, {k60}},
-        ListingCase{NumberBase::Dec, 64, {}, true, {}},
-        ListingCase{NumberBase::Oct,
-                    64,
-                    {"1", "2", "3", "4", "5", "6", "7", "10", "11", "12", "13", "14"},
-                    true,
-                    {"12: 1", "11: 2", "10: 3", "9: 4", "8: 5", "7: 6", "6: 7", "5: 10", "4: 11",
-                     "3: 12", "2: 13", "1: 14"}}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Stacks, ListingTest, testing::Values(
+    ListingCase{NumberBase::Hex, 64, {"1F", "2", "0"}, true, {"3: 1F", "2: 2", "1: 0"}},
+    ListingCase{NumberBase::Hex, 64, {"1F", "2", "0"}, false, {"1F", "2", "0"}},
+    ListingCase{NumberBase::Hex, 8, {"1FF", "0010"}, true, {"2: FF", "1: 10"}},
+    ListingCase{NumberBase::Bin, 64, {k60}, false, {k60}},
+    ListingCase{NumberBase::Dec, 64, {}, true, {}},
+    ListingCase{NumberBase::Oct, 64, {"1", "2", "3", "4", "5", "6", "7", "10", "11", "12", "13", "14"}, true, {"12: 1", "11: 2", "10: 3", "9: 4", "8: 5", "7: 6", "6: 7", "5: 10", "4: 11", "3: 12", "2: 13", "1: 14"}}));
+// clang-format on
 
 TEST(StackViewTest, MenusFollowTheMode) {
     Calculator c;

@@ -17,9 +17,15 @@ TEST_P(WordSizeLimitTest, StaysWithin1To128) {
     EXPECT_EQ(c.wordSize(), GetParam().second);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, WordSizeLimitTest,
-                         testing::Values(std::pair{0, 64}, std::pair{-5, 64}, std::pair{200, 128},
-                                         std::pair{128, 128}, std::pair{1, 1}, std::pair{33, 33}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Values, WordSizeLimitTest, testing::Values(
+    std::pair{0, 64},
+    std::pair{-5, 64},
+    std::pair{200, 128},
+    std::pair{128, 128},
+    std::pair{1, 1},
+    std::pair{33, 33}));
+// clang-format on
 
 class DepthLimitTest : public testing::TestWithParam<std::pair<int, int>> {};
 
@@ -29,9 +35,15 @@ TEST_P(DepthLimitTest, IsZeroOrAtLeastFive) {
     EXPECT_EQ(c.maxStackDepth(), GetParam().second);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, DepthLimitTest,
-                         testing::Values(std::pair{3, 5}, std::pair{1, 5}, std::pair{-1, 0},
-                                         std::pair{0, 0}, std::pair{5, 5}, std::pair{100, 100}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Values, DepthLimitTest, testing::Values(
+    std::pair{3, 5},
+    std::pair{1, 5},
+    std::pair{-1, 0},
+    std::pair{0, 0},
+    std::pair{5, 5},
+    std::pair{100, 100}));
+// clang-format on
 
 TEST(StartStateTest, MatchesAFreshCalculator) {
     Calculator c;

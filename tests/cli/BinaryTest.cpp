@@ -73,39 +73,16 @@ TEST_P(BinaryTest, WholeOutputAndStatus) {
     EXPECT_EQ(run.err, param.err);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Runs, BinaryTest,
-    testing::Values(
-        BinaryCase{"Example", {"1F", "[ENT]", "3", "[+]"}, "", 0, "5:\n4:\n3:\n2:\n1: 22\n>\n", ""},
-        BinaryCase{
-            "TokensInsideOneArgument", {"1F [ent] 3 [+]"}, "", 0, "5:\n4:\n3:\n2:\n1: 22\n>\n", ""},
-        BinaryCase{"EmptyStandardInputPrintsNothing", {}, "", 0, "", ""},
-        BinaryCase{"StandardInputLineByLine",
-                   {},
-                   "1 [ENT]\n\n2 [+] [DEC]\n",
-                   0,
-                   "5:\n4:\n3:\n2:\n1: 1\n>\n"
-                   "5:\n4:\n3:\n2:\n1: 1\n>\n"
-                   "5:\n4:\n3:\n2:\n1: 3\n>\n",
-                   ""},
-        BinaryCase{"UnknownCommandRunsNothing",
-                   {"1", "[ENT]", "[Frobnicate]"},
-                   "",
-                   2,
-                   "",
-                   "quarnel-cli: unknown command [Frobnicate]\n"},
-        BinaryCase{"UnknownKey", {"<Home>"}, "", 2, "", "quarnel-cli: unknown command <Home>\n"},
-        BinaryCase{"UnknownNameOnAStandardInputLine",
-                   {},
-                   "1 [ENT]\n[Nope] 2 [ENT]\n3 [ENT]\n",
-                   2,
-                   "5:\n4:\n3:\n2:\n1: 1\n>\n",
-                   "quarnel-cli: unknown command [Nope]\n"},
-        BinaryCase{"EngineErrorThenTheRest",
-                   {"[Numbering]", "8", "[STWS]", "5", "[ENT]", "100", "[DIV]", "[Depth]"},
-                   "",
-                   0,
-                   "[Error] Division by zero!\n[Quarnel] 1 object(s) on stack.\n\n\n\n\n5\n> 100\n",
-                   ""}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Runs, BinaryTest, testing::Values(
+    BinaryCase{"Example", {"1F", "[ENT]", "3", "[+]"}, "", 0, "5:\n4:\n3:\n2:\n1: 22\n>\n", ""},
+    BinaryCase{"TokensInsideOneArgument", {"1F [ent] 3 [+]"}, "", 0, "5:\n4:\n3:\n2:\n1: 22\n>\n", ""},
+    BinaryCase{"EmptyStandardInputPrintsNothing", {}, "", 0, "", ""},
+    BinaryCase{"StandardInputLineByLine", {}, "1 [ENT]\n\n2 [+] [DEC]\n", 0, "5:\n4:\n3:\n2:\n1: 1\n>\n" "5:\n4:\n3:\n2:\n1: 1\n>\n" "5:\n4:\n3:\n2:\n1: 3\n>\n", ""},
+    BinaryCase{"UnknownCommandRunsNothing", {"1", "[ENT]", "[Frobnicate]"}, "", 2, "", "quarnel-cli: unknown command [Frobnicate]\n"},
+    BinaryCase{"UnknownKey", {"<Home>"}, "", 2, "", "quarnel-cli: unknown command <Home>\n"},
+    BinaryCase{"UnknownNameOnAStandardInputLine", {}, "1 [ENT]\n[Nope] 2 [ENT]\n3 [ENT]\n", 2, "5:\n4:\n3:\n2:\n1: 1\n>\n", "quarnel-cli: unknown command [Nope]\n"},
+    BinaryCase{"EngineErrorThenTheRest", {"[Numbering]", "8", "[STWS]", "5", "[ENT]", "100", "[DIV]", "[Depth]"}, "", 0, "[Error] Division by zero!\n[Quarnel] 1 object(s) on stack.\n\n\n\n\n5\n> 100\n", ""}));
+// clang-format on
 
 } // namespace
