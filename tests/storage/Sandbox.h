@@ -1,40 +1,65 @@
 #pragma once
 
+#include "storage/NativeSettings.h"
+
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
-
-#include <string>
 
 namespace quarnel::storage::test {
 
 // A program folder, a current directory and an empty native store for one test.
 class Sandbox {
   public:
-    Sandbox();
-    ~Sandbox();
+    Sandbox() : programDir_(root_.filePath("program")), workDir_(root_.filePath("work")) {
+        QDir().mkpath(programDir_);
+        QDir().mkpath(workDir_);
+        QDir::setCurrent(workDir_);
+        clearNative();
+    }
+    ~Sandbox() {
+        QDir::setCurrent(oldCurrent_);
+        clearNative();
+    }
     Sandbox(const Sandbox&) = delete;
     Sandbox& operator=(const Sandbox&) = delete;
 
     QString programPath() const { return programDir_ + QStringLiteral("/quarnel"); }
     QString iniPath() const { return programDir_ + QStringLiteral("/quarnel.INI"); }
-    const QString& programDir() const { return programDir_; }
-    const QString& workDir() const { return workDir_; }
     QString backupPath() const { return workDir_ + QStringLiteral("/BACKUP.STK"); }
     QString path(const QString& name) const { return root_.filePath(name); }
 
     // The per-user native settings file, and removing it (and its folder).
-    static QString nativePath();
-    static void clearNative();
+    static QString nativePath() { return nativeSettingsPath(); }
+    static void clearNative() {
+        const QFileInfo folder(QFileInfo(nativePath()).absolutePath());
+        if (folder.isDir()) {
+            QDir(folder.filePath()).removeRecursively();
+        } else if (folder.exists()) {
+            QFile::remove(folder.filePath());
+        }
+    }
 
   private:
+    QString oldCurrent_ = QDir::currentPath();
     QTemporaryDir root_;
     QString programDir_;
     QString workDir_;
-    QString oldCurrent_;
 };
 
-QByteArray readBytes(const QString& path);
-void writeBytes(const QString& path, const QByteArray& data);
+inline QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeBytes(const QString& path, const QByteArray& data) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        file.write(data);
+    }
+}
 
 } // namespace quarnel::storage::test
