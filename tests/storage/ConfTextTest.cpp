@@ -25,18 +25,6 @@ SettingTexts sampleTexts() {
     return writeSettings(v);
 }
 
-// The settings file as Qt reads it: the fourteen texts and the backup.
-struct ReadBack {
-    SettingTexts texts;
-    std::vector<std::string> backup;
-    QStringList allKeys;
-};
-
-ReadBack readBack(const QString& path) {
-    QSettings settings(path, QSettings::IniFormat);
-    return {readSettingTexts(settings), readBackupGroup(settings), settings.allKeys()};
-}
-
 TEST(ConfText, QtReadsBackWhatIsMergedIntoAnyOldFile) {
     // clang-format off
     const struct { const char* name; QByteArray old; QStringList keptKeys; /* foreign keys that must survive */ } cases[] = {
@@ -57,14 +45,15 @@ TEST(ConfText, QtReadsBackWhatIsMergedIntoAnyOldFile) {
             mergeConfText(std::string_view(c.old.constData(), c.old.size()), sampleTexts(), backup);
         ASSERT_TRUE(merged.has_value()) << c.name;
         writeBytes(path, QByteArray::fromStdString(*merged));
-        const ReadBack back = readBack(path);
-        EXPECT_EQ(back.texts, sampleTexts()) << c.name;
-        EXPECT_EQ(back.backup, std::vector<std::string>(backup.begin(), backup.end())) << c.name;
+        QSettings back(path, QSettings::IniFormat);
+        EXPECT_EQ(readSettingTexts(back), sampleTexts()) << c.name;
+        EXPECT_EQ(readBackupGroup(back), std::vector<std::string>(backup.begin(), backup.end()))
+            << c.name;
         for (const QString& key : c.keptKeys) {
-            EXPECT_TRUE(back.allKeys.contains(key)) << c.name << " lost " << key.toStdString();
+            EXPECT_TRUE(back.allKeys().contains(key)) << c.name << " lost " << key.toStdString();
         }
         // Nothing but the fourteen, the twelve backup values and the kept keys.
-        EXPECT_EQ(back.allKeys.size(), 14 + 12 + c.keptKeys.size()) << c.name;
+        EXPECT_EQ(back.allKeys().size(), 14 + 12 + c.keptKeys.size()) << c.name;
     }
 }
 
@@ -109,7 +98,8 @@ TEST(ConfText, BackupReadDirectlyMatchesWhatQSettingsReads) {
         const auto direct = readConfBackup(std::string_view(c.text.constData(), c.text.size()));
         EXPECT_EQ(direct.has_value(), c.direct) << c.name;
         if (direct) {
-            EXPECT_EQ(*direct, readBack(path).backup) << c.name;
+            QSettings settings(path, QSettings::IniFormat);
+            EXPECT_EQ(*direct, readBackupGroup(settings)) << c.name;
         }
     }
 }

@@ -85,12 +85,8 @@ TEST(StackFile, SavesByteForByteOverAnOlderFileAndLeavesTheCalculatorAlone) {
 TEST(StackFile, LoadTakesBaseWordSizeAndEntriesAndUndoKeepsThem) {
     Sandbox box;
     // Saved in OCT at word size 32, loaded while in HEX at word size 8.
-    Calculator writer;
-    writer.loadBase(NumberBase::Oct);
-    writer.loadWordSize(32);
-    push(writer, {"17", "777"});
     const QString path = box.path(QStringLiteral("oct.STK"));
-    ASSERT_FALSE(saveStackFile(path, writer).has_value());
+    writeBytes(path, "4\r\n32\r\n17\r\n777\r\n");
 
     Calculator calc;
     calc.loadWordSize(8);
