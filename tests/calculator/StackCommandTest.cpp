@@ -254,18 +254,6 @@ TEST(MaximumDepthTest, OnlyEnterAndDupKeepTheLimit) {
     EXPECT_EQ(c.stack().size(), 9u);
 }
 
-TEST(ClearTest, ClearRunsFromTheEscapeKeyAndUndoBringsTheStackBack) {
-    Calculator c;
-    prepare(c, {.stack = {"1", "2"}, .input = "3"});
-    c.keyDown(Key::Escape);
-    EXPECT_TRUE(c.stack().empty());
-    EXPECT_EQ(c.inputText(), "");
-    c.undoLast();
-    c.restoreInput();
-    EXPECT_EQ(entries(c.stack()), (Entries{"1", "2"}));
-    EXPECT_EQ(c.inputText(), "3");
-}
-
 TEST(EchoTest, AppendedDigitsAreNotCheckedAgainstTheBase) {
     Calculator c;
     prepare(c, {.base = NumberBase::Dec, .stack = {"12"}, .input = "3"});

@@ -89,15 +89,6 @@ TEST(StackViewTest, InvalidEntryDoesNotEnterStackView) {
     EXPECT_FALSE(c.menuStates().closeStackView);
 }
 
-TEST(StackNumberingTest, TogglesAndStartsOn) {
-    Calculator c;
-    EXPECT_TRUE(c.stackNumbering());
-    c.toggleStackNumbering();
-    EXPECT_FALSE(c.stackNumbering());
-    c.toggleStackNumbering();
-    EXPECT_TRUE(c.stackNumbering());
-}
-
 TEST(EditLevel1Test, TakesLevel1IntoTheLineAndEnterPutsItBack) {
     Calculator c;
     prepare(c, {.stack = {"1", "2F"}});
