@@ -98,26 +98,5 @@ TEST(KeyMapTest, EveryKeyHasOneRowAndOnlyLettersAndOperatorsType) {
     }
 }
 
-TEST(KeyMapTest, EnterKeyIsIgnoredWhileAnErrorIsPending) {
-    Calculator c;
-    prepare(c, {.stack = {"5"}, .input = ""});
-    c.arithmetic(ArithOp::Add);
-    ASSERT_TRUE(c.errorPending());
-    c.keyDown(Key::Enter);
-    EXPECT_EQ(entries(c.stack()), Entries{"5"});
-    c.keyDown(Key::Escape); // clears the error only
-    c.keyDown(Key::Enter);
-    EXPECT_EQ(entries(c.stack()), (Entries{"5", "5"}));
-}
-
-TEST(KeyMapTest, OperatorKeysUseThePendingInput) {
-    Calculator c;
-    prepare(c, {.stack = {"5"}, .input = "3"});
-    c.keyDown(Key::Ampersand);
-    EXPECT_EQ(entries(c.stack()), Entries{"1"});
-    EXPECT_EQ(c.inputText(), "");
-    EXPECT_EQ(c.lastInput(), "3");
-}
-
 } // namespace
 } // namespace quarnel::calculator::test

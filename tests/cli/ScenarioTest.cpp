@@ -38,7 +38,6 @@ TEST_P(ScenarioTest, PrintsWhatTheUserSees) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Sessions, ScenarioTest, testing::Values(
-    Scenario{"AddWithPendingInput", {"1F [ENT] 3 [+]"}, "5:\n4:\n3:\n2:\n1: 22\n>\n"},
     Scenario{"TypingIsValidated", {"[DEC] 12G"}, "5:\n4:\n3:\n2:\n1:\n> 12\n"},
     Scenario{"ConvertReduceAndView", {"[DEC] 100 [ENT] 25 [-] 3 [*] [HEX] [DUP] [NOT] [RCWS]", "8 [STWS] [VIEW] [CloseView]"}, "[Quarnel] Current wordsize = 64\n" "5:\n4:\n3:\n2: E1\n1: FFFFFFFFFFFFFF1E\n>\n" "2: E1\n1: 1E\n" "5:\n4:\n3:\n2: E1\n1: 1E\n>\n"},
     Scenario{"ErrorsBlockEnterUntilClear", {"[DROP]", "[CLR] 5 [ENT]", "0 [DIV]", "7 [ENT]", "[CLR] [ENT]"}, "5: Error: Too few arguments\n4: Press Clear [CLR]\n3:\n2:\n1:\n>\n" "5:\n4:\n3:\n2:\n1: 5\n>\n" "5: Error: Division by zero\n4: Press Clear [CLR]\n3:\n2:\n1: 5\n> 0\n" "5: Error: Division by zero\n4: Press Clear [CLR]\n3:\n2:\n1: 5\n> 07\n" "5:\n4:\n3:\n2: 5\n1: 7\n>\n"},
