@@ -119,23 +119,6 @@ TEST(NormalizeEntryTest, AgreesWithTheEngineAtEveryLengthAndWordSize) {
     }
 }
 
-TEST(ErrorDisplayTest, DivisionByZeroShowsOverTheStackUntilClear) {
-    RecordingHost host;
-    Calculator c(&host);
-    prepare(c, {.stack = {"5", "7", "0"}});
-    c.arithmetic(ArithOp::Divide);
-    EXPECT_EQ(c.displayLines(),
-              (Lines{"Error: Division by zero", "Press Clear [CLR]", "5", "7", "0"}));
-    EXPECT_TRUE(c.errorPending());
-    EXPECT_FALSE(c.enterEnabled());
-
-    c.clear();
-    EXPECT_EQ(c.displayLines(), (Lines{"", "", "5", "7", "0"}));
-    EXPECT_EQ(entries(c.stack()), (Entries{"5", "7", "0"}));
-    EXPECT_TRUE(c.enterEnabled());
-    EXPECT_FALSE(c.errorPending());
-}
-
 TEST(ErrorDisplayTest, LaterCommandsRedrawButEnterStaysBlocked) {
     Calculator c;
     prepare(c, {.stack = {"5"}});
