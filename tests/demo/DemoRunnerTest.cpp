@@ -12,11 +12,6 @@
 namespace quarnel::demo::test {
 namespace {
 
-TEST(DemoOnWindow, PlaysTheWholeScript) {
-    FakeDemoWindow window;
-    checkWholeDemo(window);
-}
-
 TEST(DemoOnWindow, PlaysTheWholeScriptOverAStackAndTypedInput) {
     FakeDemoWindow window;
     window.calculator().loadStack({"FFFF", "1"});
@@ -24,6 +19,7 @@ TEST(DemoOnWindow, PlaysTheWholeScriptOverAStackAndTypedInput) {
     checkWholeDemo(window);
 }
 
+// The second run finds the window as the first left it.
 TEST(DemoOnWindow, PlaysTwiceInARow) {
     FakeDemoWindow window;
     checkWholeDemo(window);
@@ -40,23 +36,20 @@ TEST_P(QuitPoints, StopAtOnceAndGiveTheWindowBack) {
 using Way = QuitPoint::Way;
 using When = QuitPoint::When;
 
-INSTANTIATE_TEST_SUITE_P(
-    Demo, QuitPoints,
-    ::testing::Values(
-        QuitPoint{"quitDuringFirstCaption", Way::QuitDemo, When::AtTime, 1000},
-        // Caption 2 stands from 4 s to 8 s, then CLR is held down for 100 ms.
-        QuitPoint{"quitDuringClrHold", Way::QuitDemo, When::AtTime, 8050},
-        QuitPoint{"quitWhileDupHeldDown", Way::QuitDemo, When::WhilePressed, 0, "DuplicateButton"},
-        QuitPoint{"quitWhileTyping", Way::QuitDemo, When::WhilePressed, 0, "FiveButton"},
-        QuitPoint{"quitInStackView", Way::QuitDemo, When::OnCaption, 0, "", 17},
-        QuitPoint{"quitWhileErrorShown", Way::QuitDemo, When::OnCaption, 0, "", 20},
-        QuitPoint{"quitAtLastCaption", Way::QuitDemo, When::OnCaption, 0, "", 26},
-        QuitPoint{"closeDuringACaption", Way::CloseWindow, When::AtTime, 30000},
-        QuitPoint{"closeWhileErrorPressHeld", Way::CloseWindow, When::WhilePressed, 0,
-                  "MultiplyButton", 2},
-        QuitPoint{"closeInStackView", Way::CloseWindow, When::OnCaption, 0, "", 17},
-        QuitPoint{"closeWhileTypingSecondNumber", Way::CloseWindow, When::WhilePressed, 0,
-                  "NilButton", 3}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Demo, QuitPoints, ::testing::Values(
+    QuitPoint{"quitDuringFirstCaption", Way::QuitDemo, When::AtTime, 1000},
+    // Caption 2 stands from 4 s to 8 s, then CLR is held down for 100 ms.
+    QuitPoint{"quitDuringClrHold", Way::QuitDemo, When::AtTime, 8050},
+    QuitPoint{"quitWhileDupHeldDown", Way::QuitDemo, When::WhilePressed, 0, "DuplicateButton"},
+    QuitPoint{"quitWhileTyping", Way::QuitDemo, When::WhilePressed, 0, "FiveButton"},
+    QuitPoint{"quitInStackView", Way::QuitDemo, When::OnCaption, 0, "", 17},
+    QuitPoint{"quitWhileErrorShown", Way::QuitDemo, When::OnCaption, 0, "", 20},
+    QuitPoint{"quitAtLastCaption", Way::QuitDemo, When::OnCaption, 0, "", 26},
+    QuitPoint{"closeDuringACaption", Way::CloseWindow, When::AtTime, 30000},
+    QuitPoint{"closeWhileErrorPressHeld", Way::CloseWindow, When::WhilePressed, 0, "MultiplyButton", 2},
+    QuitPoint{"closeInStackView", Way::CloseWindow, When::OnCaption, 0, "", 17},
+    QuitPoint{"closeWhileTypingSecondNumber", Way::CloseWindow, When::WhilePressed, 0, "NilButton", 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct OnTopCase {
@@ -72,12 +65,11 @@ TEST_P(StayOnTop, IsSuspendedAroundQuestionAndDemo) {
     checkStayOnTopSuspended(window, GetParam().startOnTop, GetParam().accept);
 }
 
-INSTANTIATE_TEST_SUITE_P(Demo, StayOnTop,
-                         ::testing::Values(OnTopCase{"onTopAccepted", true, true},
-                                           OnTopCase{"onTopDeclined", true, false},
-                                           OnTopCase{"notOnTopAccepted", false, true},
-                                           OnTopCase{"notOnTopDeclined", false, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Demo, StayOnTop, ::testing::Values(
+    OnTopCase{"onTopAccepted", true, true}, OnTopCase{"onTopDeclined", true, false},
+    OnTopCase{"notOnTopAccepted", false, true}, OnTopCase{"notOnTopDeclined", false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(DemoOnWindow, DeclinedDemoChangesNothing) {
     FakeDemoWindow window;

@@ -11,74 +11,50 @@ using calculator::Calculator;
 using calculator::UnaryOp;
 using engine::NumberBase;
 
-namespace {
-
-bool always(const Calculator&) {
-    return true;
-}
-
-} // namespace
-
 const std::map<QString, FakeDemoWindow::Button>& FakeDemoWindow::buttons() {
     static const std::map<QString, Button> table = [] {
+        const auto always = [](const Calculator&) { return true; };
         std::map<QString, Button> t;
-        const char* digitNames[16] = {"NilButton",   "OneButton",  "TwoButton", "ThreeButton",
-                                      "FourButton",  "FiveButton", "SixButton", "SevenButton",
-                                      "EightButton", "NineButton", "AButton",   "BButton",
-                                      "CButton",     "DButton",    "EButton",   "FButton"};
-        for (int d = 0; d < 16; ++d) {
-            t[QString::fromLatin1(digitNames[d])] = {
-                [d](Calculator& c) { c.digit(d); },
-                [d](const Calculator& c) { return c.digitEnabled(d); }};
-        }
+        // clang-format off
+        const char* digits[16] = {"NilButton", "OneButton", "TwoButton", "ThreeButton", "FourButton",
+            "FiveButton", "SixButton", "SevenButton", "EightButton", "NineButton", "AButton",
+            "BButton", "CButton", "DButton", "EButton", "FButton"};
+        const std::pair<const char*, ArithOp> arith[] = {{"PlusButton", ArithOp::Add},
+            {"MinusButton", ArithOp::Subtract}, {"MultiplyButton", ArithOp::Multiply},
+            {"DivButton", ArithOp::Divide}, {"AndButton", ArithOp::And}, {"OrButton", ArithOp::Or},
+            {"XORButton", ArithOp::Xor}};
+        const std::pair<const char*, UnaryOp> unary[] = {{"NotButton", UnaryOp::Not},
+            {"NEGButton", UnaryOp::Neg}, {"SLButton", UnaryOp::ShiftLeft},
+            {"SRButton", UnaryOp::ShiftRight}, {"ASRButton", UnaryOp::ArithShiftRight},
+            {"RLButton", UnaryOp::RotateLeft}, {"RRButton", UnaryOp::RotateRight},
+            {"SLBButton", UnaryOp::ShiftLeftByte}, {"SRBButton", UnaryOp::ShiftRightByte},
+            {"RLBButton", UnaryOp::RotateLeftByte}, {"RRBButton", UnaryOp::RotateRightByte}};
+        const std::pair<const char*, NumberBase> bases[] = {{"HexButton", NumberBase::Hex},
+            {"DecButton", NumberBase::Dec}, {"OctButton", NumberBase::Oct},
+            {"BinButton", NumberBase::Bin}};
+        const std::pair<const char*, void (Calculator::*)()> plain[] = {
+            {"SetWordSizeButton", &Calculator::setWordSize},
+            {"RecallWordSizeButton", &Calculator::recallWordSize}, {"DropButton", &Calculator::drop},
+            {"DuplicateButton", &Calculator::dup}, {"SwapButton", &Calculator::swap},
+            {"DeleteButton", &Calculator::del}, {"ClearButton", &Calculator::clear},
+            {"ViewButton", &Calculator::view}};
+        // clang-format on
+        for (int d = 0; d < 16; ++d)
+            t[digits[d]] = {[d](Calculator& c) { c.digit(d); },
+                            [d](const Calculator& c) { return c.digitEnabled(d); }};
         t["EnterButton"] = {[](Calculator& c) { c.enter(); },
                             [](const Calculator& c) { return c.enterEnabled(); }};
-        const std::pair<const char*, ArithOp> arith[] = {{"PlusButton", ArithOp::Add},
-                                                         {"MinusButton", ArithOp::Subtract},
-                                                         {"MultiplyButton", ArithOp::Multiply},
-                                                         {"DivButton", ArithOp::Divide},
-                                                         {"AndButton", ArithOp::And},
-                                                         {"OrButton", ArithOp::Or},
-                                                         {"XORButton", ArithOp::Xor}};
         for (const auto& [name, op] : arith)
             t[name] = {[op](Calculator& c) { c.arithmetic(op); }, always};
-        const std::pair<const char*, UnaryOp> unary[] = {{"NotButton", UnaryOp::Not},
-                                                         {"NEGButton", UnaryOp::Neg},
-                                                         {"SLButton", UnaryOp::ShiftLeft},
-                                                         {"SRButton", UnaryOp::ShiftRight},
-                                                         {"ASRButton", UnaryOp::ArithShiftRight},
-                                                         {"RLButton", UnaryOp::RotateLeft},
-                                                         {"RRButton", UnaryOp::RotateRight},
-                                                         {"SLBButton", UnaryOp::ShiftLeftByte},
-                                                         {"SRBButton", UnaryOp::ShiftRightByte},
-                                                         {"RLBButton", UnaryOp::RotateLeftByte},
-                                                         {"RRBButton", UnaryOp::RotateRightByte}};
         for (const auto& [name, op] : unary)
             t[name] = {[op](Calculator& c) { c.oneArgument(op); }, always};
-        const std::pair<const char*, NumberBase> bases[] = {{"HexButton", NumberBase::Hex},
-                                                            {"DecButton", NumberBase::Dec},
-                                                            {"OctButton", NumberBase::Oct},
-                                                            {"BinButton", NumberBase::Bin}};
         for (const auto& [name, base] : bases)
             t[name] = {[base](Calculator& c) { c.baseButton(base); }, always};
-        t["SetWordSizeButton"] = {[](Calculator& c) { c.setWordSize(); }, always};
-        t["RecallWordSizeButton"] = {[](Calculator& c) { c.recallWordSize(); }, always};
-        t["DropButton"] = {[](Calculator& c) { c.drop(); }, always};
-        t["DuplicateButton"] = {[](Calculator& c) { c.dup(); }, always};
-        t["SwapButton"] = {[](Calculator& c) { c.swap(); }, always};
-        t["DeleteButton"] = {[](Calculator& c) { c.del(); }, always};
-        t["ClearButton"] = {[](Calculator& c) { c.clear(); }, always};
-        t["ViewButton"] = {[](Calculator& c) { c.view(); }, always};
+        for (const auto& [name, call] : plain)
+            t[name] = {[call](Calculator& c) { (c.*call)(); }, always};
         return t;
     }();
     return table;
-}
-
-QStringList FakeDemoWindow::buttonNames() {
-    QStringList names;
-    for (const auto& [name, button] : buttons())
-        names.append(name);
-    return names;
 }
 
 FakeDemoWindow::FakeDemoWindow() : calculator_(this), runner_(*this) {}
@@ -105,23 +81,15 @@ void FakeDemoWindow::releaseButton(const QString& objectName) {
 
 void FakeDemoWindow::runCommand(DemoCommand command) {
     dispatch([&] {
+        // clang-format off
         switch (command) {
-        case DemoCommand::SetMaximumStackDepth:
-            calculator_.setMaximumStackDepth();
-            break;
-        case DemoCommand::UndoLast:
-            calculator_.undoLast();
-            break;
-        case DemoCommand::CloseStackView:
-            calculator_.closeStackView();
-            break;
-        case DemoCommand::Rotate:
-            calculator_.rotate();
-            break;
-        case DemoCommand::Clear:
-            calculator_.clear();
-            break;
+        case DemoCommand::SetMaximumStackDepth: calculator_.setMaximumStackDepth(); break;
+        case DemoCommand::UndoLast: calculator_.undoLast(); break;
+        case DemoCommand::CloseStackView: calculator_.closeStackView(); break;
+        case DemoCommand::Rotate: calculator_.rotate(); break;
+        case DemoCommand::Clear: calculator_.clear(); break;
         }
+        // clang-format on
     });
 }
 

@@ -22,9 +22,6 @@ class FakeDemoWindow : public DemoHost, public DemoTarget, private calculator::C
   public:
     FakeDemoWindow();
 
-    // The object names of the window's buttons.
-    static QStringList buttonNames();
-
     // DemoHost and DemoTarget
     QString caption() const override { return caption_; }
     bool stayOnTop() const override { return onTop_; }

@@ -11,6 +11,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace quarnel::demo::test {
@@ -146,19 +147,17 @@ struct Snapshot {
 
 Snapshot snapshot(DemoTarget& t) {
     Calculator& c = t.calculator();
-    Snapshot s;
-    s.stack = c.stack().toVector();
-    s.input = c.inputText();
-    s.error = c.errorPending();
-    s.base = c.currentBase();
-    s.wordSize = c.wordSize();
-    s.maxDepth = c.maxStackDepth();
-    s.stackView = c.stackViewShown();
-    s.listing = c.listing();
-    s.display.assign(c.displayLines().begin(), c.displayLines().end());
-    s.menus = t.menus();
-    s.stayOnTop = t.stayOnTop();
-    return s;
+    return {c.stack().toVector(),
+            c.inputText(),
+            c.errorPending(),
+            c.currentBase(),
+            c.wordSize(),
+            c.maxStackDepth(),
+            c.stackViewShown(),
+            c.listing(),
+            std::vector<std::string>(c.displayLines().begin(), c.displayLines().end()),
+            t.menus(),
+            t.stayOnTop()};
 }
 
 bool displays(const Snapshot& s, const std::string& line) {
@@ -174,31 +173,35 @@ DemoMenuState unlockedFor(DemoTarget& t) {
 
 // Puts the recorder and the virtual clock between the window's runner and the
 // window for the life of a check.
-class Session {
-  public:
-    explicit Session(DemoTarget& t) : target_(t), recorder(t.demoHost(), clock) {
+struct Session {
+    explicit Session(DemoTarget& t) : target(t), recorder(t.demoHost(), clock) {
         t.demoRunner().setHost(recorder);
         t.demoRunner().setClock(&clock);
     }
     ~Session() {
-        target_.demoRunner().setHost(target_.demoHost());
-        target_.demoRunner().setClock(nullptr);
+        target.demoRunner().setHost(target.demoHost());
+        target.demoRunner().setClock(nullptr);
     }
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
-
-  private:
-    DemoTarget& target_;
-
-  public:
+    DemoTarget& target;
     FakeDemoClock clock;
     RecordingDemoHost recorder;
 };
 
+// The positions of the events of one kind.
+std::vector<std::size_t> indicesOf(const std::vector<DemoEvent>& events, Kind kind) {
+    std::vector<std::size_t> at;
+    for (std::size_t i = 0; i < events.size(); ++i)
+        if (events[i].kind == kind)
+            at.push_back(i);
+    return at;
+}
+
 std::vector<DemoEvent> ofKind(const std::vector<DemoEvent>& events, Kind kind) {
     std::vector<DemoEvent> result;
-    std::copy_if(events.begin(), events.end(), std::back_inserter(result),
-                 [kind](const DemoEvent& e) { return e.kind == kind; });
+    for (std::size_t i : indicesOf(events, kind))
+        result.push_back(events[i]);
     return result;
 }
 
@@ -251,10 +254,7 @@ void checkWholeDemo(DemoTarget& target) {
     }
 
     // Presses: the buttons in order, each down for 100 ms, then the pause.
-    std::vector<std::size_t> pressAt;
-    for (std::size_t i = 0; i < events.size(); ++i)
-        if (events[i].kind == Kind::Press)
-            pressAt.push_back(i);
+    const std::vector<std::size_t> pressAt = indicesOf(events, Kind::Press);
     ASSERT_EQ(pressAt.size(), kPresses.size());
     for (std::size_t p = 0; p < pressAt.size(); ++p) {
         const std::size_t i = pressAt[p];
@@ -269,10 +269,7 @@ void checkWholeDemo(DemoTarget& target) {
 
     // Commands run directly, each followed by its pause before the next
     // thing that is not a menu change.
-    std::vector<std::size_t> commandAt;
-    for (std::size_t i = 0; i < events.size(); ++i)
-        if (events[i].kind == Kind::Command)
-            commandAt.push_back(i);
+    const std::vector<std::size_t> commandAt = indicesOf(events, Kind::Command);
     ASSERT_EQ(commandAt.size(), kCommands.size());
     for (std::size_t k = 0; k < commandAt.size(); ++k) {
         SCOPED_TRACE("command " + std::to_string(k + 1));
@@ -501,10 +498,8 @@ void checkDeclinedDemoChangesNothing(DemoTarget& target) {
     EXPECT_FALSE(events[0].flag);
     EXPECT_EQ(session.clock.waitCount(), 0);
     const Snapshot after = snapshot(target);
-    EXPECT_EQ(after.stack, before.stack);
-    EXPECT_EQ(after.input, before.input);
-    EXPECT_EQ(after.menus, before.menus);
-    EXPECT_EQ(after.stackView, before.stackView);
+    EXPECT_EQ(std::tie(after.stack, after.input, after.menus, after.stackView),
+              std::tie(before.stack, before.input, before.menus, before.stackView));
     EXPECT_EQ(target.caption(), caption);
     EXPECT_FALSE(target.demoRunner().isRunning());
 }
