@@ -76,21 +76,15 @@ TEST_P(StackPrinting, PrintsTheStackViewListing) {
 
 const std::string kOnes128(128, '1');
 
-INSTANTIATE_TEST_SUITE_P(
-    Stacks, StackPrinting,
-    ::testing::Values(
-        StackCase{
-            "numberedHex", NumberBase::Hex, 64, true, {"1F", "2", "0"}, {"3: 1F", "2: 2", "1: 0"}},
-        StackCase{"bareHex", NumberBase::Hex, 64, false, {"1F", "2", "0"}, {"1F", "2", "0"}},
-        StackCase{"reducedToWordSize", NumberBase::Hex, 8, false, {"001F", "1FF"}, {"1F", "FF"}},
-        StackCase{"emptyStack", NumberBase::Dec, 64, true, {}, {}},
-        StackCase{"fullLengthBinary",
-                  NumberBase::Bin,
-                  128,
-                  true,
-                  {kOnes128, "10"},
-                  {QStringLiteral("2: ") + QString::fromStdString(kOnes128), "1: 10"}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Stacks, StackPrinting, ::testing::Values(
+    StackCase{"numberedHex", NumberBase::Hex, 64, true, {"1F", "2", "0"}, {"3: 1F", "2: 2", "1: 0"}},
+    StackCase{"bareHex", NumberBase::Hex, 64, false, {"1F", "2", "0"}, {"1F", "2", "0"}},
+    StackCase{"reducedToWordSize", NumberBase::Hex, 8, false, {"001F", "1FF"}, {"1F", "FF"}},
+    StackCase{"emptyStack", NumberBase::Dec, 64, true, {}, {}},
+    StackCase{"fullLengthBinary", NumberBase::Bin, 128, true, {kOnes128, "10"}, {"2: " + QString::fromStdString(kOnes128), "1: 10"}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 } // namespace
 } // namespace quarnel::print
