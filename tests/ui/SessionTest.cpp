@@ -69,6 +69,7 @@ class SessionTest : public WindowTest {
     }
 };
 
+// clang-format off
 TEST_F(SessionTest, ArithmeticUndoAndBasesOnTheRealButtons) {
     run({
         {{"OneButton", "FButton"}, {}, "1F"},
@@ -111,11 +112,7 @@ TEST_F(SessionTest, ArithmeticUndoAndBasesOnTheRealButtons) {
         {{"HexButton"}, {"2A0"}, ""},
         // STWS reads its argument in decimal whatever the base.
         {{"EightButton", "SetWordSizeButton"}, {"A0"}, ""},
-        {{"RecallWordSizeButton"},
-         {"A0"},
-         "",
-         StrictDialogs::Kind::Message,
-         "Current wordsize = 8"},
+        {{"RecallWordSizeButton"}, {"A0"}, "", StrictDialogs::Kind::Message, "Current wordsize = 8"},
         {{"ClearButton"}, {}, ""},
     });
     expectDigits(true, true, true);
@@ -123,9 +120,7 @@ TEST_F(SessionTest, ArithmeticUndoAndBasesOnTheRealButtons) {
 
 TEST_F(SessionTest, ErrorsStandInTheDisplayUntilClear) {
     run({
-        {{"FiveButton", "EnterButton", "SevenButton", "EnterButton", "NilButton", "EnterButton"},
-         {"5", "7", "0"},
-         ""},
+        {{"FiveButton", "EnterButton", "SevenButton", "EnterButton", "NilButton", "EnterButton"}, {"5", "7", "0"}, ""},
         {{"DivButton"}, {"Error: Division by zero", "Press Clear [CLR]", "5", "7", "0"}, ""},
     });
     EXPECT_FALSE(button("EnterButton")->isEnabled());
@@ -144,24 +139,14 @@ TEST_F(SessionTest, ErrorsStandInTheDisplayUntilClear) {
 
 TEST_F(SessionTest, StackCommandsFromTheMenusAndRestoreInput) {
     run({
-        {{"OneButton", "EnterButton", "TwoButton", "EnterButton", "ThreeButton", "EnterButton"},
-         {"1", "2", "3"},
-         ""},
+        {{"OneButton", "EnterButton", "TwoButton", "EnterButton", "ThreeButton", "EnterButton"}, {"1", "2", "3"}, ""},
         {{"menu:Rotate1"}, {"2", "3", "1"}, ""},
         {{"menu:Over1"}, {"2", "3", "1", "3"}, ""},
         {{"menu:Dup21"}, {"3", "1", "3", "1", "3"}, ""},
         {{"menu:Drop21"}, {"2", "3", "1", "3"}, ""},
         {{"TwoButton", "menu:Pick1"}, {"2", "3", "1", "3", "1"}, ""},
-        {{"menu:Depth1"},
-         {"2", "3", "1", "3", "1"},
-         "",
-         StrictDialogs::Kind::Message,
-         "5 object(s) on stack."},
-        {{"menu:Maximum1"},
-         {"2", "3", "1", "3", "1"},
-         "",
-         StrictDialogs::Kind::Message,
-         "Maximum stack depth: 0"},
+        {{"menu:Depth1"}, {"2", "3", "1", "3", "1"}, "", StrictDialogs::Kind::Message, "5 object(s) on stack."},
+        {{"menu:Maximum1"}, {"2", "3", "1", "3", "1"}, "", StrictDialogs::Kind::Message, "Maximum stack depth: 0"},
         {{"TwoButton", "menu:Keep1"}, {"3", "1"}, ""},
         {{"menu:Echo1"}, {"3", "1"}, "1"},
         {{"TwoButton"}, {"3", "1"}, "12"},
@@ -171,6 +156,8 @@ TEST_F(SessionTest, StackCommandsFromTheMenusAndRestoreInput) {
         {{"EnterButton"}, {"3", "1"}, ""},
     });
 }
+
+// clang-format on
 
 TEST_F(SessionTest, StackViewListsTheWholeStack) {
     std::vector<std::string> entries;

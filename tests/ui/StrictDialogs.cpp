@@ -7,27 +7,10 @@
 namespace {
 
 const char* kindName(StrictDialogs::Kind kind) {
-    switch (kind) {
-    case StrictDialogs::Kind::Message:
-        return "message box";
-    case StrictDialogs::Kind::Error:
-        return "error box";
-    case StrictDialogs::Kind::Confirm:
-        return "OK/Cancel box";
-    case StrictDialogs::Kind::Color:
-        return "colour dialog";
-    case StrictDialogs::Kind::About:
-        return "About window";
-    case StrictDialogs::Kind::OpenFile:
-        return "open dialog";
-    case StrictDialogs::Kind::SaveFile:
-        return "save dialog";
-    case StrictDialogs::Kind::PrinterSetup:
-        return "printer setup";
-    case StrictDialogs::Kind::Print:
-        return "print dialog";
-    }
-    return "?";
+    static const char* const names[] = {"message box",   "error box",     "OK/Cancel box",
+                                        "colour dialog", "About window",  "open dialog",
+                                        "save dialog",   "printer setup", "print dialog"};
+    return names[static_cast<int>(kind)];
 }
 
 } // namespace
