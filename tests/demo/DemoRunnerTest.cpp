@@ -51,6 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Demo, QuitPoints, ::testing::Values(
     QuitPoint{"closeInStackView", Way::CloseWindow, When::OnCaption, 0, "", 17},
     QuitPoint{"closeWhileTypingSecondNumber", Way::CloseWindow, When::WhilePressed, 0, "NilButton", 3}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 struct OnTopCase {
     const char* name;
@@ -65,6 +66,7 @@ TEST_P(StayOnTop, IsSuspendedAroundQuestionAndDemo) {
     checkStayOnTopSuspended(window, GetParam().startOnTop, GetParam().accept);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Demo, StayOnTop, ::testing::Values(
     OnTopCase{"onTopAccepted", true, true}, OnTopCase{"onTopDeclined", true, false},
     OnTopCase{"notOnTopAccepted", false, true}, OnTopCase{"notOnTopDeclined", false, false}),
