@@ -95,19 +95,6 @@ TEST_F(WindowTest, EveryButtonHasItsPlaceCaptionAndFace) {
     EXPECT_EQ(window().findChildren<QPushButton*>().size(), 47);
 }
 
-TEST_F(WindowTest, ButtonsNeitherOverlapNorLeaveTheClientArea) {
-    const auto buttons = window().findChildren<QPushButton*>();
-    const QRect client = window().centralWidget()->rect();
-    for (qsizetype i = 0; i < buttons.size(); ++i) {
-        EXPECT_TRUE(client.contains(buttons[i]->geometry()))
-            << buttons[i]->objectName().toStdString();
-        for (qsizetype j = i + 1; j < buttons.size(); ++j)
-            EXPECT_FALSE(buttons[i]->geometry().intersects(buttons[j]->geometry()))
-                << buttons[i]->objectName().toStdString() << " / "
-                << buttons[j]->objectName().toStdString();
-    }
-}
-
 TEST_F(WindowTest, WindowIsFixedWithMinimiseButNoMaximise) {
     EXPECT_EQ(window().windowTitle(), QStringLiteral("Quarnel"));
     EXPECT_EQ(window().objectName(), QStringLiteral("Form1"));
