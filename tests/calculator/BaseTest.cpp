@@ -128,10 +128,6 @@ struct WordSizeCase {
     int wantError = 0;
 };
 
-void PrintTo(const WordSizeCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class SetWordSizeTest : public testing::TestWithParam<WordSizeCase> {};
 
 TEST_P(SetWordSizeTest, ReadsADecimalArgument) {

@@ -20,10 +20,6 @@ struct OperationCase {
     int wantError = 0; // error code shown, 0 for none
 };
 
-void PrintTo(const OperationCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 std::function<void(Calculator&)> arith(ArithOp op) {
     return [op](Calculator& c) { c.arithmetic(op); };
 }
@@ -120,10 +116,6 @@ struct EngineFailureCase {
     std::function<void(Calculator&)> command;
     std::string wantLastInput{};
 };
-
-void PrintTo(const EngineFailureCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class EngineFailureTest : public testing::TestWithParam<EngineFailureCase> {};
 

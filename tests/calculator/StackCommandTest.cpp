@@ -23,10 +23,6 @@ struct StackCase {
     NumberBase base = NumberBase::Hex;
 };
 
-void PrintTo(const StackCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 const std::string kLast = kPrimedLastInput;
 
 auto run(void (Calculator::*method)()) {
@@ -158,10 +154,6 @@ struct MessageCase {
     std::string message{};
 };
 
-void PrintTo(const MessageCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class MessageTest : public testing::TestWithParam<MessageCase> {};
 
 TEST_P(MessageTest, ShowsOneBoxAndChangesNothing) {
@@ -197,10 +189,6 @@ struct MaxDepthCase {
     Entries wantUndo{};
     int wantError = 0;
 };
-
-void PrintTo(const MaxDepthCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class SetMaximumDepthTest : public testing::TestWithParam<MaxDepthCase> {};
 

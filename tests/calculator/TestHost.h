@@ -2,6 +2,7 @@
 
 #include "calculator/Calculator.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -45,5 +46,16 @@ inline void prepare(Calculator& c, const Setup& setup) {
 inline Entries entries(const StackList& list) {
     return list.toVector();
 }
+
+namespace {
+// Table rows with a name are printed by it in failure messages.
+template <typename Row>
+requires requires(const Row& row) {
+    row.name;
+}
+void PrintTo(const Row& row, std::ostream* os) {
+    *os << row.name;
+}
+} // namespace
 
 } // namespace quarnel::calculator::test
