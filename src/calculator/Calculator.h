@@ -184,6 +184,9 @@ class Calculator {
     void pushLimited(std::string entry);
     CalculatorHost& host();
     void dropCommand();
+    // The count N of DupN, DropN, Pick, Roll, RollD and Keep, checked; empty
+    // after reporting the error when there is none to use.
+    std::optional<std::size_t> checkedCount(bool ownEntryCounts);
 
     CalculatorHost* host_ = nullptr;
 

@@ -203,32 +203,44 @@ void Calculator::maximum() {
     focusInput();
 }
 
-void Calculator::dropDupN(CountedOp op) {
+std::optional<std::size_t> Calculator::checkedCount(bool ownEntryCounts) {
     const bool pending = !input_.empty();
     if (!pending && stack_.empty()) {
         reportError(ErrorCode::TooFewArguments);
         focusInput();
-        return;
+        return std::nullopt;
     }
     const std::optional<int> count = readCount(pending ? input_ : stack_.back());
     if (!count) {
         reportError(ErrorCode::InvalidArgument);
         focusInput();
-        return;
+        return std::nullopt;
     }
-    // Taken from level 1, only the entries below the count's own entry count.
-    const long long available = static_cast<long long>(stack_.size()) - (pending ? 0 : 1);
+    // A count taken from level 1 counts its own entry only where the command
+    // says so.
+    const long long available =
+        static_cast<long long>(stack_.size()) - (!ownEntryCounts && !pending ? 1 : 0);
     if (*count > available) {
         reportError(ErrorCode::TooFewArguments);
         focusInput();
-        return;
+        return std::nullopt;
     }
     if (*count <= 0) {
         reportError(ErrorCode::InvalidArgument);
         focusInput();
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(*count);
+}
+
+void Calculator::dropDupN(CountedOp op) {
+    // Taken from level 1, only the entries below the count's own entry count.
+    const std::optional<std::size_t> count = checkedCount(false);
+    if (!count) {
         return;
     }
-    const auto n = static_cast<std::size_t>(*count);
+    const bool pending = !input_.empty();
+    const std::size_t n = *count;
     saveUndo();
     if (!pending) {
         stack_.pop_back();
@@ -268,31 +280,13 @@ void Calculator::dropDupN(CountedOp op) {
 }
 
 void Calculator::rollD(bool keep) {
-    const bool pending = !input_.empty();
-    if (!pending && stack_.empty()) {
-        reportError(ErrorCode::TooFewArguments);
-        focusInput();
-        return;
-    }
-    const std::optional<int> count = readCount(pending ? input_ : stack_.back());
-    if (!count) {
-        reportError(ErrorCode::InvalidArgument);
-        focusInput();
-        return;
-    }
     // Keep counts the count's own entry; RollD taken from level 1 does not.
-    const long long available = static_cast<long long>(stack_.size()) - (!keep && !pending ? 1 : 0);
-    if (*count > available) {
-        reportError(ErrorCode::TooFewArguments);
-        focusInput();
+    const std::optional<std::size_t> count = checkedCount(keep);
+    if (!count) {
         return;
     }
-    if (*count <= 0) {
-        reportError(ErrorCode::InvalidArgument);
-        focusInput();
-        return;
-    }
-    const auto n = static_cast<std::size_t>(*count);
+    const bool pending = !input_.empty();
+    const std::size_t n = *count;
     saveUndo();
     if (pending) {
         lastInput_ = input_;
