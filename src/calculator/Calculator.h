@@ -184,6 +184,9 @@ class Calculator {
     void pushLimited(std::string entry);
     CalculatorHost& host();
     void dropCommand();
+    // True when the stack holds at least the needed entries; otherwise reports
+    // "Too few arguments" and returns false.
+    bool hasLevels(std::size_t needed);
     // The count N of DupN, DropN, Pick, Roll, RollD and Keep, checked; empty
     // after reporting the error when there is none to use.
     std::optional<std::size_t> checkedCount(bool ownEntryCounts);

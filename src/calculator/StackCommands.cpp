@@ -41,6 +41,15 @@ void Calculator::drop() {
     focusInput();
 }
 
+bool Calculator::hasLevels(std::size_t needed) {
+    if (stack_.size() >= needed) {
+        return true;
+    }
+    reportError(ErrorCode::TooFewArguments);
+    focusInput();
+    return false;
+}
+
 void Calculator::dup() {
     if (input_.empty()) {
         if (stack_.empty()) {
@@ -59,9 +68,7 @@ void Calculator::dup() {
 
 void Calculator::swap() {
     const bool pending = !input_.empty();
-    if (stack_.size() < (pending ? 1u : 2u)) {
-        reportError(ErrorCode::TooFewArguments);
-        focusInput();
+    if (!hasLevels(pending ? 1u : 2u)) {
         return;
     }
     saveUndo();
@@ -103,9 +110,7 @@ void Calculator::clear() {
 
 void Calculator::dropDup2(bool drop) {
     const bool pending = !input_.empty();
-    if (stack_.size() < (pending ? 1u : 2u)) {
-        reportError(ErrorCode::TooFewArguments);
-        focusInput();
+    if (!hasLevels(pending ? 1u : 2u)) {
         return;
     }
     saveUndo();
@@ -135,9 +140,7 @@ void Calculator::dropDup2(bool drop) {
 
 void Calculator::over() {
     const bool pending = !input_.empty();
-    if (stack_.size() < (pending ? 1u : 2u)) {
-        reportError(ErrorCode::TooFewArguments);
-        focusInput();
+    if (!hasLevels(pending ? 1u : 2u)) {
         return;
     }
     saveUndo();
@@ -156,9 +159,7 @@ void Calculator::over() {
 
 void Calculator::rotate() {
     const bool pending = !input_.empty();
-    if (stack_.size() < (pending ? 2u : 3u)) {
-        reportError(ErrorCode::TooFewArguments);
-        focusInput();
+    if (!hasLevels(pending ? 2u : 3u)) {
         return;
     }
     saveUndo();
