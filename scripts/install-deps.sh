@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgmp-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils poppler-utils imagemagick fonts-dejavu-core
 )
 

@@ -136,6 +136,20 @@ void registerLongTextBenchmarks() {
             }
         }
     }
+    // DEC DIV, SR and SRB divide the full value: their growth with the length.
+    for (std::size_t length : {std::size_t{1'000}, std::size_t{100'000}, std::size_t{1'000'000}}) {
+        const auto dividend =
+            std::make_shared<std::string>(randomDigits(NumberBase::Dec, length, 17));
+        const auto divisor =
+            std::make_shared<std::string>(randomDigits(NumberBase::Dec, length / 2, 19));
+        const std::string suffix = "/DEC/" + std::to_string(length) + "/128";
+        add("growth/DivInBase-halfDivisor" + suffix,
+            [=] { return engine::DivInBase(*dividend, *divisor, NumberBase::Dec, 128); });
+        add("growth/ShiftRightInBase" + suffix,
+            [=] { return engine::ShiftRightInBase(*dividend, NumberBase::Dec, 128); });
+        add("growth/ShiftRightByteInBase" + suffix,
+            [=] { return engine::ShiftRightByteInBase(*dividend, NumberBase::Dec, 128); });
+    }
     for (std::size_t length : {std::size_t{100'000}, std::size_t{1'000'000}}) {
         for (int size : {64, 128}) {
             for (NumberBase base :

@@ -4,6 +4,7 @@
 #include "engine/Engine.h"
 
 #include "DecimalLimbs.h"
+#include "LongDivision.h"
 #include "WordOperation.h"
 
 namespace quarnel::engine {
@@ -43,6 +44,8 @@ std::string divideDecimalInFull(std::string_view first, std::string_view second,
             q[1] = static_cast<detail::Limb>(v >> 64);
         }
         q.reduce();
+    } else if (detail::isLongDivision(first, second)) {
+        q = detail::divideLongReduced(first, second, bits);
     } else {
         q = detail::reduceDecimal(
             detail::divideDecimal(detail::splitDecimal(first), detail::splitDecimal(second)), bits);

@@ -5,6 +5,7 @@
 
 #include "DecimalLimbs.h"
 #include "Failures.h"
+#include "LongDivision.h"
 #include "Natural.h"
 #include "Radix.h"
 
@@ -241,6 +242,12 @@ int DecFitCount(std::string_view part, std::string_view b) {
 std::string DecDiv(std::string_view a, std::string_view b) {
     if (skipLeadingZeros(b).empty()) {
         detail::failDivisionByZero();
+    }
+    const std::string_view u = skipLeadingZeros(a);
+    const std::string_view v = skipLeadingZeros(b);
+    if (detail::isLongDivision(u, v) && IsValidNumber(u, NumberBase::Dec) &&
+        IsValidNumber(v, NumberBase::Dec)) {
+        return detail::divideLongDecimal(u, v);
     }
     return detail::joinDecimal(quotientOf(a, b));
 }
