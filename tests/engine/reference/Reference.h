@@ -16,75 +16,77 @@ namespace quarnel::reference {
 
 using engine::EngineError;
 using engine::NumberBase;
+using Text = std::string_view;
 
-// --- auxiliary routines -------------------------------------------------------
-bool IsValidNumber(std::string_view text, NumberBase base);
-std::string StripLeadingZeros(std::string_view text);
-std::string ReverseString(std::string_view text);
-std::string ClipToWordSize(std::string_view bits, int ws);
-std::string AppendZeros(std::string_view text, int n);
-std::string PrependZeros(std::string_view text, int n);
+// Auxiliary routines.
+bool IsValidNumber(Text text, NumberBase base);
+std::string StripLeadingZeros(Text text);
+std::string ReverseString(Text text);
+std::string ClipToWordSize(Text bits, int ws);
+std::string AppendZeros(Text text, int n);
+std::string PrependZeros(Text text, int n);
 std::int32_t IntPower(std::int32_t base, std::int32_t exponent);
 
-// --- decimal digit-string primitives ------------------------------------------
-std::string DecAdd(std::string_view a, std::string_view b);
-std::string DecMulSmall(std::string_view a, int f);
-std::string DecMul(std::string_view a, std::string_view b);
-std::string DecPowerOf16(std::string_view n);
+// Decimal digit-string primitives.
+std::string DecAdd(Text a, Text b);
+std::string DecMulSmall(Text a, int f);
+std::string DecMul(Text a, Text b);
+std::string DecPowerOf16(Text n);
 struct DecDivSmallResult {
     std::string quotient;
     std::string remainder;
 };
-DecDivSmallResult DecDivSmall(std::string_view a, int d);
-std::string DecSub(std::string_view a, std::string_view b);
-bool DecEqual(std::string_view a, std::string_view b);
-bool DecGreater(std::string_view a, std::string_view b);
-bool DecLess(std::string_view a, std::string_view b);
-int DecFitCount(std::string_view part, std::string_view b);
-std::string DecDiv(std::string_view a, std::string_view b);
+DecDivSmallResult DecDivSmall(Text a, int d);
+std::string DecSub(Text a, Text b);
+bool DecEqual(Text a, Text b);
+bool DecGreater(Text a, Text b);
+bool DecLess(Text a, Text b);
+int DecFitCount(Text part, Text b);
+std::string DecDiv(Text a, Text b);
 
-// --- conversions ----------------------------------------------------------------
-std::string HexToBin(std::string_view hex, int ws);
-std::string OctToBin(std::string_view oct, int ws);
-std::string BinToHex(std::string_view bits, int ws);
-std::string BinToOct(std::string_view bits, int ws);
-std::string DecToHex(std::string_view dec, int ws);
-std::string HexToDec(std::string_view hex, int ws);
-std::string DecToBin(std::string_view dec, int ws);
-std::string BinToDec(std::string_view bits, int ws);
-std::string DecToOct(std::string_view dec, int ws);
-std::string OctToDec(std::string_view oct, int ws);
-std::string OctToHex(std::string_view oct, int ws);
-std::string HexToOct(std::string_view hex, int ws);
+// Conversions.
+std::string HexToBin(Text hex, int ws);
+std::string OctToBin(Text oct, int ws);
+std::string BinToHex(Text bits, int ws);
+std::string BinToOct(Text bits, int ws);
+std::string DecToHex(Text dec, int ws);
+std::string HexToDec(Text hex, int ws);
+std::string DecToBin(Text dec, int ws);
+std::string BinToDec(Text bits, int ws);
+std::string DecToOct(Text dec, int ws);
+std::string OctToDec(Text oct, int ws);
+std::string OctToHex(Text oct, int ws);
+std::string HexToOct(Text hex, int ws);
 
-// --- arithmetic in the current base ---------------------------------------------
-std::string AddInBase(std::string_view first, std::string_view second, NumberBase base, int ws);
-std::string SubInBase(std::string_view first, std::string_view second, NumberBase base, int ws);
-std::string MulInBase(std::string_view first, std::string_view second, NumberBase base, int ws);
-std::string DivInBase(std::string_view first, std::string_view second, NumberBase base, int ws);
-std::string NegInBase(std::string_view x, NumberBase base, int ws);
+// Operations in the current base.
+std::string AddInBase(Text first, Text second, NumberBase base, int ws);
+std::string SubInBase(Text first, Text second, NumberBase base, int ws);
+std::string MulInBase(Text first, Text second, NumberBase base, int ws);
+std::string DivInBase(Text first, Text second, NumberBase base, int ws);
+std::string NegInBase(Text x, NumberBase base, int ws);
+std::string AndInBase(Text first, Text second, NumberBase base, int ws);
+std::string OrInBase(Text first, Text second, NumberBase base, int ws);
+std::string XorInBase(Text first, Text second, NumberBase base, int ws);
+std::string NotInBase(Text x, NumberBase base, int ws);
+std::string ShiftLeftInBase(Text x, NumberBase base, int ws);
+std::string ShiftRightInBase(Text x, NumberBase base, int ws);
+std::string ArithShiftRightInBase(Text x, NumberBase base, int ws);
+std::string ShiftLeftByteInBase(Text x, NumberBase base, int ws);
+std::string ShiftRightByteInBase(Text x, NumberBase base, int ws);
+std::string RotateLeftInBase(Text x, NumberBase base, int ws);
+std::string RotateRightInBase(Text x, NumberBase base, int ws);
+std::string RotateLeftByteInBase(Text x, NumberBase base, int ws);
+std::string RotateRightByteInBase(Text x, NumberBase base, int ws);
 
-// --- logic, shifts and rotates ----------------------------------------------------
-std::string AndInBase(std::string_view first, std::string_view second, NumberBase base, int ws);
-std::string OrInBase(std::string_view first, std::string_view second, NumberBase base, int ws);
-std::string XorInBase(std::string_view first, std::string_view second, NumberBase base, int ws);
-std::string NotInBase(std::string_view x, NumberBase base, int ws);
-std::string ShiftLeftInBase(std::string_view x, NumberBase base, int ws);
-std::string ShiftRightInBase(std::string_view x, NumberBase base, int ws);
-std::string ArithShiftRightInBase(std::string_view x, NumberBase base, int ws);
-std::string ShiftLeftByteInBase(std::string_view x, NumberBase base, int ws);
-std::string ShiftRightByteInBase(std::string_view x, NumberBase base, int ws);
-std::string RotateLeftInBase(std::string_view x, NumberBase base, int ws);
-std::string RotateRightInBase(std::string_view x, NumberBase base, int ws);
-std::string RotateLeftByteInBase(std::string_view x, NumberBase base, int ws);
-std::string RotateRightByteInBase(std::string_view x, NumberBase base, int ws);
+// Bit routines.
+std::string InvertBits(Text bits);
+std::string DropLowBit(Text bits, int ws);
+std::string RotateBitsLeft(Text bits, int ws);
+std::string RotateBitsRight(Text bits, int ws);
+std::string RotateBytesLeft(Text bits, int ws);
+std::string RotateBytesRight(Text bits, int ws);
 
-// --- bit routines -------------------------------------------------------------------
-std::string InvertBits(std::string_view bits);
-std::string DropLowBit(std::string_view bits, int ws);
-std::string RotateBitsLeft(std::string_view bits, int ws);
-std::string RotateBitsRight(std::string_view bits, int ws);
-std::string RotateBytesLeft(std::string_view bits, int ws);
-std::string RotateBytesRight(std::string_view bits, int ws);
+// Throws EngineError with the message: the stand-in for the error box.
+[[noreturn]] void fail(const std::string& message);
 
 } // namespace quarnel::reference
