@@ -22,11 +22,9 @@ TEST_P(EngineSmallWords, OperationsAndConversionsMatchReference) {
         const std::vector<std::string> invalid = invalidTexts(base);
         for (const Routine& r : routines()) {
             if (r.shape == Shape::TwoOperands) {
-                for (const auto& a : texts) {
-                    for (const auto& b : texts) {
+                for (const auto& a : texts)
+                    for (const auto& b : texts)
                         m.compare(r, {a, b, base, ws});
-                    }
-                }
                 // Which operand is reported, and how.
                 for (std::size_t i = 0; i < invalid.size(); ++i) {
                     const std::string& valid = texts[i * 7 % texts.size()];
@@ -37,11 +35,9 @@ TEST_P(EngineSmallWords, OperationsAndConversionsMatchReference) {
             }
             // The conversions take every base's texts: those of other bases are errors or not.
             if (r.shape == Shape::OneOperand || r.shape == Shape::Conversion) {
-                for (const auto* list : {&texts, &invalid}) {
-                    for (const auto& x : *list) {
+                for (const auto* list : {&texts, &invalid})
+                    for (const auto& x : *list)
                         m.compare(r, {x, "", base, ws});
-                    }
-                }
             }
         }
     }
@@ -56,11 +52,9 @@ std::vector<std::string> allTexts(const std::string& alphabet, int maxLength) {
     for (std::size_t from = 0, length = 1; length <= static_cast<std::size_t>(maxLength);
          ++length) {
         const std::size_t to = texts.size();
-        for (std::size_t i = from; i < to; ++i) {
-            for (char c : alphabet) {
+        for (std::size_t i = from; i < to; ++i)
+            for (char c : alphabet)
                 texts.push_back(texts[i] + c);
-            }
-        }
         from = to;
     }
     return texts;
@@ -69,9 +63,8 @@ std::vector<std::string> allTexts(const std::string& alphabet, int maxLength) {
 TEST(EnginePrimitives, TextAndBitRoutinesMatchReference) {
     Mismatches m;
     for (const auto& t : allTexts("019AFafgG -8", 2)) {
-        for (NumberBase base : kBases) {
+        for (NumberBase base : kBases)
             m.compare("IsValidNumber", {t, "", base});
-        }
         m.compare("StripLeadingZeros", {t});
         m.compare("ReverseString", {t});
         for (int n = -2; n <= 4; ++n) {
@@ -84,60 +77,48 @@ TEST(EnginePrimitives, TextAndBitRoutinesMatchReference) {
     for (const auto& bits : allTexts("01", 10)) {
         if (!bits.empty()) {
             m.compare("InvertBits", {bits});
-            for (int ws = -1; ws <= 17; ++ws) {
-                for (const char* r : bitRoutines) {
+            for (int ws = -1; ws <= 17; ++ws)
+                for (const char* r : bitRoutines)
                     m.compare(r, {bits, "", NumberBase::Bin, ws});
-                }
-            }
         }
     }
-    for (int base = -12; base <= 16; ++base) {
-        for (int exponent = -2; exponent <= 7; ++exponent) {
+    for (int base = -12; base <= 16; ++base)
+        for (int exponent = -2; exponent <= 7; ++exponent)
             m.compare("IntPower", {std::to_string(base), "", NumberBase::Dec, exponent});
-        }
-    }
     m.expectNone();
 }
 
 // Each decimal primitive that takes the pair, within its precondition.
 void compareDecimalPair(Mismatches& m, const std::string& a, const std::string& b) {
-    for (const char* r : {"DecAdd", "DecMul", "DecDiv", "DecEqual", "DecGreater", "DecLess"}) {
+    for (const char* r : {"DecAdd", "DecMul", "DecDiv", "DecEqual", "DecGreater", "DecLess"})
         m.compare(r, {a, b});
-    }
-    if (!reference::DecLess(a, b)) {
+    if (!reference::DecLess(a, b))
         m.compare("DecSub", {a, b});
-    }
     // Found by repeated addition: long division asks for at most 9.
     if (reference::DecGreater(a, b) && reference::DecGreater(b, "0") &&
-        reference::DecLess(a, reference::DecMulSmall(b, 9) + "0")) {
+        reference::DecLess(a, reference::DecMulSmall(b, 9) + "0"))
         m.compare("DecFitCount", {a, b});
-    }
 }
 
 void compareDecimalSingle(Mismatches& m, const std::string& a) {
-    for (int f = 0; f <= 9; ++f) {
+    for (int f = 0; f <= 9; ++f)
         m.compare("DecMulSmall", {a, "", NumberBase::Dec, f});
-    }
-    for (int d : {1, 2, 3, 7, 10, 16, 255, 256, 1000}) {
+    for (int d : {1, 2, 3, 7, 10, 16, 255, 256, 1000})
         m.compare("DecDivSmall", {a, "", NumberBase::Dec, d});
-    }
 }
 
 TEST(EnginePrimitives, DecimalRoutinesMatchReference) {
     Mismatches m;
     std::vector<std::string> texts = {"00", "01", "09", "000", "007", "010", "099", "0100", "999"};
-    for (int v = 0; v <= 100; ++v) {
+    for (int v = 0; v <= 100; ++v)
         texts.push_back(std::to_string(v));
-    }
     for (const auto& a : texts) {
         compareDecimalSingle(m, a);
-        for (const auto& b : texts) {
+        for (const auto& b : texts)
             compareDecimalPair(m, a, b);
-        }
     }
-    for (int n = 0; n <= 120; ++n) {
+    for (int n = 0; n <= 120; ++n)
         m.compare("DecPowerOf16", {std::to_string(n)});
-    }
     m.compare("DecPowerOf16", {"007"});
     Random random(0x5eed0001);
     for (int i = 0; i < 1500; ++i) {
@@ -148,9 +129,8 @@ TEST(EnginePrimitives, DecimalRoutinesMatchReference) {
                                                 random.digits("0123456789", 1 + random.below(60));
         compareDecimalPair(m, a, b);
         compareDecimalPair(m, b, a);
-        if (i % 4 == 0) {
+        if (i % 4 == 0)
             compareDecimalSingle(m, a);
-        }
     }
     m.expectNone();
 }
@@ -161,11 +141,9 @@ class EngineRandom : public ::testing::TestWithParam<Shape> {};
 // operands are not numbers in their base.
 TEST_P(EngineRandom, MatchesReference) {
     std::vector<const Routine*> pick;
-    for (const Routine& r : routines()) {
-        if (r.shape == GetParam()) {
+    for (const Routine& r : routines())
+        if (r.shape == GetParam())
             pick.push_back(&r);
-        }
-    }
     Random random(0x5eed1000 + static_cast<int>(GetParam()));
     Mismatches m;
     for (int i = 0; i < 30'000; ++i) {

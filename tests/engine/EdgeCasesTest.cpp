@@ -72,22 +72,5 @@ TEST(EngineEdgeCases, BothEnginesGiveTheWorkedResults) {
     }
 }
 
-// Word size 0 stands for 64 in every routine that takes one.
-TEST(EngineEdgeCases, WordSizeZeroIsSixtyFour) {
-    Random random(3);
-    for (const Routine& r : routines()) {
-        if (r.shape != Shape::Other) {
-            const NumberBase base =
-                r.shape == Shape::Conversion ? r.source : kBases[random.below(4)];
-            for (int i = 0; i < 20; ++i) {
-                Args args{random.operand(base, 70), random.operand(base, 70), base, 0};
-                const std::string atZero = outcome(r.fast, args);
-                args.ws = 64;
-                EXPECT_EQ(atZero, outcome(r.reference, args)) << r.name << "(" << args.a << ")";
-            }
-        }
-    }
-}
-
 } // namespace
 } // namespace quarnel::enginetest

@@ -12,26 +12,21 @@ namespace quarnel::enginetest {
 
 namespace {
 
-std::string show(std::string s) {
-    return s;
-}
-std::string show(bool b) {
-    return b ? "true" : "false";
-}
-std::string show(std::int32_t v) {
-    return std::to_string(v);
-}
-template <typename Quotient> auto show(Quotient q) -> decltype(q.remainder, std::string()) {
-    return q.quotient + " r " + q.remainder;
-}
-
-// One row per routine: its name, shape and how both implementations take Args.
-#define BOTH(name, shape, source, ...)                                                             \
-    Routine {                                                                                      \
-#name, Shape::shape, NumberBase::source,                                                   \
-            [](const Args& x) { return show(quarnel::engine::name(__VA_ARGS__)); },               \
-            [](const Args& x) { return show(quarnel::reference::name(__VA_ARGS__)); }       \
+// Every result as text.
+struct Show {
+    static std::string of(std::string s) { return s; }
+    static std::string of(bool b) { return b ? "true" : "false"; }
+    static std::string of(std::int32_t v) { return std::to_string(v); }
+    template <typename Quotient> static std::string of(Quotient q) {
+        return q.quotient + " r " + q.remainder;
     }
+};
+
+// clang-format off
+// One row per routine: its name, shape and how both implementations take Args.
+#define BOTH(name, shape, source, ...) Routine{#name, Shape::shape, NumberBase::source, \
+    [](const Args& x) { return Show::of(quarnel::engine::name(__VA_ARGS__)); },         \
+    [](const Args& x) { return Show::of(quarnel::reference::name(__VA_ARGS__)); }}
 #define TWO(name) BOTH(name, TwoOperands, Dec, x.a, x.b, x.base, x.ws)
 #define ONE(name) BOTH(name, OneOperand, Dec, x.a, x.base, x.ws)
 #define CONVERSION(name, source) BOTH(name, Conversion, source, x.a, x.ws)
@@ -42,69 +37,28 @@ template <typename Quotient> auto show(Quotient q) -> decltype(q.remainder, std:
 } // namespace
 
 const std::vector<Routine>& routines() {
-    static const std::vector<Routine> table = {TWO(AddInBase),
-                                               TWO(SubInBase),
-                                               TWO(MulInBase),
-                                               TWO(DivInBase),
-                                               TWO(AndInBase),
-                                               TWO(OrInBase),
-                                               TWO(XorInBase),
-                                               ONE(NegInBase),
-                                               ONE(NotInBase),
-                                               ONE(ShiftLeftInBase),
-                                               ONE(ShiftRightInBase),
-                                               ONE(ArithShiftRightInBase),
-                                               ONE(ShiftLeftByteInBase),
-                                               ONE(ShiftRightByteInBase),
-                                               ONE(RotateLeftInBase),
-                                               ONE(RotateRightInBase),
-                                               ONE(RotateLeftByteInBase),
-                                               ONE(RotateRightByteInBase),
-                                               CONVERSION(HexToBin, Hex),
-                                               CONVERSION(OctToBin, Oct),
-                                               CONVERSION(BinToHex, Bin),
-                                               CONVERSION(BinToOct, Bin),
-                                               CONVERSION(DecToHex, Dec),
-                                               CONVERSION(HexToDec, Hex),
-                                               CONVERSION(DecToBin, Dec),
-                                               CONVERSION(BinToDec, Bin),
-                                               CONVERSION(DecToOct, Dec),
-                                               CONVERSION(OctToDec, Oct),
-                                               CONVERSION(OctToHex, Oct),
-                                               CONVERSION(HexToOct, Hex),
-                                               TEXT_INT(ClipToWordSize),
-                                               TEXT_INT(DropLowBit),
-                                               TEXT_INT(RotateBitsLeft),
-                                               TEXT_INT(RotateBitsRight),
-                                               TEXT_INT(RotateBytesLeft),
-                                               TEXT_INT(RotateBytesRight),
-                                               TEXT_INT(AppendZeros),
-                                               TEXT_INT(PrependZeros),
-                                               TEXT_INT(DecMulSmall),
-                                               TEXT_INT(DecDivSmall),
-                                               PAIR(DecAdd),
-                                               PAIR(DecMul),
-                                               PAIR(DecSub),
-                                               PAIR(DecEqual),
-                                               PAIR(DecGreater),
-                                               PAIR(DecLess),
-                                               PAIR(DecFitCount),
-                                               PAIR(DecDiv),
-                                               TEXT(StripLeadingZeros),
-                                               TEXT(ReverseString),
-                                               TEXT(InvertBits),
-                                               TEXT(DecPowerOf16),
-                                               BOTH(IsValidNumber, Other, Dec, x.a, x.base),
-                                               BOTH(IntPower, Other, Dec, std::stoi(x.a), x.ws)};
+    static const std::vector<Routine> table = {
+        TWO(AddInBase), TWO(SubInBase), TWO(MulInBase), TWO(DivInBase), TWO(AndInBase), TWO(OrInBase),
+        TWO(XorInBase), ONE(NegInBase), ONE(NotInBase), ONE(ShiftLeftInBase), ONE(ShiftRightInBase),
+        ONE(ArithShiftRightInBase), ONE(ShiftLeftByteInBase), ONE(ShiftRightByteInBase), ONE(RotateLeftInBase),
+        ONE(RotateRightInBase), ONE(RotateLeftByteInBase), ONE(RotateRightByteInBase),
+        CONVERSION(HexToBin, Hex), CONVERSION(OctToBin, Oct), CONVERSION(BinToHex, Bin), CONVERSION(BinToOct, Bin),
+        CONVERSION(DecToHex, Dec), CONVERSION(HexToDec, Hex), CONVERSION(DecToBin, Dec), CONVERSION(BinToDec, Bin),
+        CONVERSION(DecToOct, Dec), CONVERSION(OctToDec, Oct), CONVERSION(OctToHex, Oct), CONVERSION(HexToOct, Hex),
+        TEXT_INT(ClipToWordSize), TEXT_INT(DropLowBit), TEXT_INT(RotateBitsLeft), TEXT_INT(RotateBitsRight),
+        TEXT_INT(RotateBytesLeft), TEXT_INT(RotateBytesRight), TEXT_INT(AppendZeros), TEXT_INT(PrependZeros),
+        TEXT_INT(DecMulSmall), TEXT_INT(DecDivSmall), PAIR(DecAdd), PAIR(DecMul), PAIR(DecSub), PAIR(DecEqual),
+        PAIR(DecGreater), PAIR(DecLess), PAIR(DecFitCount), PAIR(DecDiv), TEXT(StripLeadingZeros),
+        TEXT(ReverseString), TEXT(InvertBits), TEXT(DecPowerOf16), BOTH(IsValidNumber, Other, Dec, x.a, x.base),
+        BOTH(IntPower, Other, Dec, std::stoi(x.a), x.ws)};
     return table;
 }
+// clang-format on
 
 const Routine& routine(const std::string& name) {
-    for (const Routine& r : routines()) {
-        if (name == r.name) {
+    for (const Routine& r : routines())
+        if (name == r.name)
             return r;
-        }
-    }
     throw std::invalid_argument("no routine " + name);
 }
 
@@ -117,9 +71,8 @@ std::string outcome(const std::function<std::string(const Args&)>& call, const A
 }
 
 std::string brief(const std::string& text) {
-    if (text.size() <= 80) {
+    if (text.size() <= 80)
         return text;
-    }
     return text.substr(0, 30) + "..." + text.substr(text.size() - 30) + " (" +
            std::to_string(text.size()) + " chars)";
 }
@@ -141,26 +94,18 @@ void Mismatches::expectNone() const {
 }
 
 const char* digitsOf(NumberBase base) {
-    switch (base) {
-    case NumberBase::Hex:
-        return "0123456789ABCDEF";
-    case NumberBase::Oct:
-        return "01234567";
-    case NumberBase::Bin:
-        return "01";
-    case NumberBase::Dec:
-        break;
-    }
-    return "0123456789";
+    return base == NumberBase::Hex   ? "0123456789ABCDEF"
+           : base == NumberBase::Oct ? "01234567"
+           : base == NumberBase::Bin ? "01"
+                                     : "0123456789";
 }
 
 std::vector<std::string> smallWordTexts(NumberBase base, int ws) {
     const auto radix = static_cast<std::uint64_t>(std::strlen(digitsOf(base)));
     const auto write = [&](std::uint64_t v, std::size_t width) {
         std::string text;
-        for (; v != 0 || text.empty() || text.size() < width; v /= radix) {
+        for (; v != 0 || text.empty() || text.size() < width; v /= radix)
             text.insert(text.begin(), digitsOf(base)[v % radix]);
-        }
         return text;
     };
     const std::uint64_t count = std::uint64_t{1} << ws;
@@ -194,17 +139,15 @@ std::vector<std::string> invalidTexts(NumberBase base) {
 std::string Random::digits(const char* alphabet, std::size_t length, bool leadingNonZero) {
     const int size = static_cast<int>(std::strlen(alphabet));
     std::string text(length, '0');
-    for (std::size_t i = 0; i < length; ++i) {
+    for (std::size_t i = 0; i < length; ++i)
         text[i] = alphabet[i == 0 && leadingNonZero ? 1 + below(size - 1) : below(size)];
-    }
     return text;
 }
 
 int Random::wordSize() {
     static constexpr int kBoundaries[] = {0, 1, 2, 7, 8, 9, 31, 32, 63, 64, 65, 127, 128, 129, 200};
-    if (chance(12)) {
+    if (chance(12))
         return kBoundaries[below(static_cast<int>(std::size(kBoundaries)))];
-    }
     // The reference's cost grows with the cube of the word size.
     const int limit = 1 + below(200);
     return 1 + below(chance(50) ? limit : 1 + below(limit));
@@ -235,14 +178,12 @@ std::string Random::operand(NumberBase base, int ws, int invalidPercent) {
                       : base == NumberBase::Oct ? (n + 2) / 3
                                                 : (n * 30103 + 99999) / 100000;
     int length = chance(25) ? width : 1 + below(width);
-    if (chance(12)) {
+    if (chance(12))
         length = width + 1 + below(base == NumberBase::Bin ? 12 : 4);
-    }
     const bool lower = base == NumberBase::Hex && chance(30);
     std::string text = digits(lower ? "0123456789abcdef" : digitsOf(base), length);
-    if (chance(10)) {
+    if (chance(10))
         text.insert(0, 1 + below(3), '0');
-    }
     return text;
 }
 

@@ -18,13 +18,16 @@ constexpr const char* kDecWording = " is not a valid decimal number!";
 constexpr const char* kOperandWording = " is not a valid number in the current base!";
 
 // "'<text>'" and the wording when the text is not a number in the base.
-void validate(Text text, NumberBase base, const char* wording) {
+Text valid(Text text, NumberBase base, const char* wording) {
     if (!IsValidNumber(text, base))
         fail("'" + std::string(text) + "'" + wording);
+    return text;
 }
 
-// The work of a conversion that reports running out of memory itself.
-template <typename Work> std::string guarded(Work work) {
+// A conversion that validates its input, then reports running out of memory itself.
+template <typename Work>
+std::string guarded(Text text, NumberBase base, const char* wording, Work work) {
+    valid(text, base, wording);
     try {
         return work();
     } catch (const std::bad_alloc&) {
@@ -104,8 +107,8 @@ std::string fromBinary(Text r, NumberBase base, int ws) {
 // +, -, *, DIV: validated, stripped, on decimal text, reduced on the way back.
 template <typename Compute>
 std::string arithmetic(Text first, Text second, NumberBase base, int ws, Compute compute) {
-    validate(first, base, kOperandWording);
-    validate(second, base, kOperandWording);
+    valid(first, base, kOperandWording);
+    valid(second, base, kOperandWording);
     ws = engine::effectiveWordSize(ws);
     const std::string a = toDecimal(StripLeadingZeros(first), base, ws);
     const std::string b = toDecimal(StripLeadingZeros(second), base, ws);
@@ -115,8 +118,8 @@ std::string arithmetic(Text first, Text second, NumberBase base, int ws, Compute
 // AND, OR, XOR: position by position on the reversed bit strings.
 template <typename Combine>
 std::string bitwise(Text first, Text second, NumberBase base, int ws, Combine combine) {
-    validate(first, base, kOperandWording);
-    validate(second, base, kOperandWording);
+    valid(first, base, kOperandWording);
+    valid(second, base, kOperandWording);
     ws = engine::effectiveWordSize(ws);
     std::string x = ReverseString(toBinary(first, base, ws));
     std::string y = ReverseString(toBinary(second, base, ws));
@@ -132,14 +135,14 @@ std::string bitwise(Text first, Text second, NumberBase base, int ws, Combine co
 
 // ASR and the rotates: on the bit string of the stripped operand.
 std::string viaBitString(Text x, NumberBase base, int ws, std::string (*step)(Text, int)) {
-    validate(x, base, kOperandWording);
+    valid(x, base, kOperandWording);
     ws = engine::effectiveWordSize(ws);
     return fromBinary(step(toBinary(StripLeadingZeros(x), base, ws), ws), base, ws);
 }
 
 // SR and SRB: the quotient, in DEC as it is (a full-length operand included).
 std::string shiftRight(Text x, NumberBase base, int ws, int divisor) {
-    validate(x, base, kOperandWording);
+    valid(x, base, kOperandWording);
     ws = engine::effectiveWordSize(ws);
     const std::string q = DecDivSmall(toDecimal(x, base, ws), divisor).quotient;
     return base == NumberBase::Dec ? q : fromDecimal(q, base, ws);
@@ -148,28 +151,23 @@ std::string shiftRight(Text x, NumberBase base, int ws, int divisor) {
 } // namespace
 
 std::string HexToBin(Text hex, int ws) {
-    validate(hex, NumberBase::Hex, kHexWording);
-    return guarded([&] { return groupsToBinary(hex, 4, ws); });
+    return guarded(hex, NumberBase::Hex, kHexWording, [&] { return groupsToBinary(hex, 4, ws); });
 }
 
 std::string OctToBin(Text oct, int ws) {
-    validate(oct, NumberBase::Oct, kOctWording);
-    return guarded([&] { return groupsToBinary(oct, 3, ws); });
+    return guarded(oct, NumberBase::Oct, kOctWording, [&] { return groupsToBinary(oct, 3, ws); });
 }
 
 std::string BinToHex(Text bits, int ws) {
-    validate(bits, NumberBase::Bin, kBinWording);
-    return guarded([&] { return binaryToGroups(bits, ws, 4); });
+    return guarded(bits, NumberBase::Bin, kBinWording, [&] { return binaryToGroups(bits, ws, 4); });
 }
 
 std::string BinToOct(Text bits, int ws) {
-    validate(bits, NumberBase::Bin, kBinWording);
-    return guarded([&] { return binaryToGroups(bits, ws, 3); });
+    return guarded(bits, NumberBase::Bin, kBinWording, [&] { return binaryToGroups(bits, ws, 3); });
 }
 
 std::string DecToHex(Text dec, int ws) {
-    validate(dec, NumberBase::Dec, kDecWording);
-    return guarded([&] {
+    return guarded(dec, NumberBase::Dec, kDecWording, [&] {
         std::vector<char> digitList;
         std::string rest(dec), raw;
         do {
@@ -185,8 +183,7 @@ std::string DecToHex(Text dec, int ws) {
 }
 
 std::string HexToDec(Text hex, int ws) {
-    validate(hex, NumberBase::Hex, kHexWording);
-    return guarded([&] {
+    return guarded(hex, NumberBase::Hex, kHexWording, [&] {
         const std::string reduced = BinToHex(HexToBin(hex, ws), ws);
         const std::size_t n = reduced.size();
         const auto term = [&](std::size_t i) { // the digit at position i (1..n)
@@ -201,33 +198,28 @@ std::string HexToDec(Text hex, int ws) {
 }
 
 std::string DecToBin(Text dec, int ws) {
-    validate(dec, NumberBase::Dec, kDecWording);
-    return HexToBin(DecToHex(dec, ws), ws);
+    return HexToBin(DecToHex(valid(dec, NumberBase::Dec, kDecWording), ws), ws);
 }
 
 std::string BinToDec(Text bits, int ws) {
-    validate(bits, NumberBase::Bin, kBinWording);
-    return HexToDec(BinToHex(ClipToWordSize(bits, ws), ws), ws);
+    return HexToDec(BinToHex(ClipToWordSize(valid(bits, NumberBase::Bin, kBinWording), ws), ws),
+                    ws);
 }
 
 std::string DecToOct(Text dec, int ws) {
-    validate(dec, NumberBase::Dec, kDecWording);
-    return BinToOct(HexToBin(DecToHex(dec, ws), ws), ws);
+    return BinToOct(HexToBin(DecToHex(valid(dec, NumberBase::Dec, kDecWording), ws), ws), ws);
 }
 
 std::string OctToDec(Text oct, int ws) {
-    validate(oct, NumberBase::Oct, kOctWording);
-    return HexToDec(BinToHex(OctToBin(oct, ws), ws), ws);
+    return HexToDec(BinToHex(OctToBin(valid(oct, NumberBase::Oct, kOctWording), ws), ws), ws);
 }
 
 std::string OctToHex(Text oct, int ws) {
-    validate(oct, NumberBase::Oct, kOctWording);
-    return BinToHex(ClipToWordSize(OctToBin(oct, ws), ws), ws);
+    return BinToHex(ClipToWordSize(OctToBin(valid(oct, NumberBase::Oct, kOctWording), ws), ws), ws);
 }
 
 std::string HexToOct(Text hex, int ws) {
-    validate(hex, NumberBase::Hex, kHexWording);
-    return BinToOct(ClipToWordSize(HexToBin(hex, ws), ws), ws);
+    return BinToOct(ClipToWordSize(HexToBin(valid(hex, NumberBase::Hex, kHexWording), ws), ws), ws);
 }
 
 std::string AddInBase(Text first, Text second, NumberBase base, int ws) {
@@ -249,7 +241,7 @@ std::string DivInBase(Text first, Text second, NumberBase base, int ws) {
 }
 
 std::string NegInBase(Text x, NumberBase base, int ws) {
-    validate(x, base, kOperandWording);
+    valid(x, base, kOperandWording);
     ws = engine::effectiveWordSize(ws);
     const std::string d = toDecimal(StripLeadingZeros(x), base, ws);
     return fromDecimal(DecAdd(NotInBase(d, NumberBase::Dec, ws), "1"), base, ws);
@@ -272,7 +264,7 @@ std::string XorInBase(Text first, Text second, NumberBase base, int ws) {
 }
 
 std::string NotInBase(Text x, NumberBase base, int ws) {
-    validate(x, base, kOperandWording);
+    valid(x, base, kOperandWording);
     ws = engine::effectiveWordSize(ws);
     std::string bits = toBinary(x, base, ws);
     if (static_cast<int>(bits.size()) < ws)
@@ -282,13 +274,13 @@ std::string NotInBase(Text x, NumberBase base, int ws) {
 }
 
 std::string ShiftLeftInBase(Text x, NumberBase base, int ws) {
-    validate(x, base, kOperandWording);
+    valid(x, base, kOperandWording);
     ws = engine::effectiveWordSize(ws);
     return fromDecimal(DecMulSmall(toDecimal(x, base, ws), 2), base, ws);
 }
 
 std::string ShiftLeftByteInBase(Text x, NumberBase base, int ws) {
-    validate(x, base, kOperandWording);
+    valid(x, base, kOperandWording);
     ws = engine::effectiveWordSize(ws);
     return fromDecimal(DecMul(toDecimal(x, base, ws), "256"), base, ws);
 }

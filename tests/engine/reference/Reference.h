@@ -18,7 +18,6 @@ using engine::EngineError;
 using engine::NumberBase;
 using Text = std::string_view;
 
-// Auxiliary routines.
 bool IsValidNumber(Text text, NumberBase base);
 std::string StripLeadingZeros(Text text);
 std::string ReverseString(Text text);
@@ -27,7 +26,6 @@ std::string AppendZeros(Text text, int n);
 std::string PrependZeros(Text text, int n);
 std::int32_t IntPower(std::int32_t base, std::int32_t exponent);
 
-// Decimal digit-string primitives.
 std::string DecAdd(Text a, Text b);
 std::string DecMulSmall(Text a, int f);
 std::string DecMul(Text a, Text b);
@@ -44,7 +42,6 @@ bool DecLess(Text a, Text b);
 int DecFitCount(Text part, Text b);
 std::string DecDiv(Text a, Text b);
 
-// Conversions.
 std::string HexToBin(Text hex, int ws);
 std::string OctToBin(Text oct, int ws);
 std::string BinToHex(Text bits, int ws);
@@ -58,7 +55,6 @@ std::string OctToDec(Text oct, int ws);
 std::string OctToHex(Text oct, int ws);
 std::string HexToOct(Text hex, int ws);
 
-// Operations in the current base.
 std::string AddInBase(Text first, Text second, NumberBase base, int ws);
 std::string SubInBase(Text first, Text second, NumberBase base, int ws);
 std::string MulInBase(Text first, Text second, NumberBase base, int ws);
@@ -78,7 +74,6 @@ std::string RotateRightInBase(Text x, NumberBase base, int ws);
 std::string RotateLeftByteInBase(Text x, NumberBase base, int ws);
 std::string RotateRightByteInBase(Text x, NumberBase base, int ws);
 
-// Bit routines.
 std::string InvertBits(Text bits);
 std::string DropLowBit(Text bits, int ws);
 std::string RotateBitsLeft(Text bits, int ws);
