@@ -3,11 +3,7 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    // Printing lays text out with real fonts, which needs a GUI application;
-    // the offscreen platform keeps the tests off any display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QGuiApplication app(argc, argv); // printing lays text out with real fonts
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
