@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv); // printing lays text out with real fonts
+    // Printing lays text out with real fonts, which needs a GUI application.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
