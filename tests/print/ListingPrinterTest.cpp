@@ -23,8 +23,7 @@ static PrintResult print(const QStringList& lines, const QString& path, const ch
         const QDateTime start(QDate(2024, 3, 5), QTime(14, 7, 9), QTimeZone::utc());
         return times->emplace_back(start.addSecs(static_cast<qint64>(times->size())));
     };
-    PrintStyle style;
-    style.font = QFont(QString::fromLatin1(family));
+    PrintStyle style{QFont(QString::fromLatin1(family))};
     style.font.setPixelSize(11);
     return printListing(printer, lines, style, options);
 }
@@ -53,8 +52,7 @@ TEST(ListingPrinter, PagesRepeatTheHeaderAndKeepEveryLine) {
         rows += test::pageBody(pages[i]);
     }
     EXPECT_EQ(rows.join(QString()), lines.join(QString()));
-    EXPECT_TRUE(test::runPdfTool("pdffonts", {path}, &error).contains("DejaVuSerif"))
-        << error.toStdString();
+    EXPECT_TRUE(test::runPdfTool("pdffonts", {path}, &error).contains("DejaVuSerif"));
 }
 
 // Progress counts up and can cancel; output that cannot be written fails with a message.

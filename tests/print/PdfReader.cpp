@@ -42,4 +42,8 @@ QStringList pageBody(const PdfPage& page) {
     return rule < 0 ? QStringList() : page.mid(rule + 1);
 }
 
+QString squeezed(const QString& text) {
+    return text.simplified();
+}
+
 } // namespace quarnel::print::test
