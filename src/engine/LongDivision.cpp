@@ -2,6 +2,8 @@
 
 #include <gmp.h>
 
+#include <algorithm>
+
 namespace quarnel::engine::detail {
 
 namespace {
@@ -33,10 +35,14 @@ void quotientOf(Integer& q, std::string_view a, std::string_view b) {
 Word divideLongReduced(std::string_view a, std::string_view b, int bits) {
     Integer q;
     quotientOf(q, a, b);
-    mpz_fdiv_r_2exp(q.get(), q.get(), static_cast<mp_bitcnt_t>(bits));
+    // The low limbs of the quotient, then the bits above the word size cleared.
+    static_assert(sizeof(mp_limb_t) == sizeof(Limb));
     Word w(bits);
-    std::size_t count = 0;
-    mpz_export(w.data(), &count, -1, sizeof(Limb), 0, 0, q.get());
+    const std::size_t count = std::min(mpz_size(q.get()), w.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        w[i] = mpz_getlimbn(q.get(), static_cast<mp_size_t>(i));
+    }
+    w.reduce();
     return w;
 }
 

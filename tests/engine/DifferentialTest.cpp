@@ -135,16 +135,16 @@ TEST(EnginePrimitives, DecimalRoutinesMatchReference) {
     m.expectNone();
 }
 
-class EngineRandom : public ::testing::TestWithParam<Shape> {};
+class EngineRandom : public ::testing::TestWithParam<int> {}; // a Shape
 
 // Random routines of one shape, in random bases and word sizes; 4% of the
 // operands are not numbers in their base.
 TEST_P(EngineRandom, MatchesReference) {
     std::vector<const Routine*> pick;
     for (const Routine& r : routines())
-        if (r.shape == GetParam())
+        if (r.shape == static_cast<Shape>(GetParam()))
             pick.push_back(&r);
-    Random random(0x5eed1000 + static_cast<int>(GetParam()));
+    Random random(0x5eed1000 + GetParam());
     Mismatches m;
     for (int i = 0; i < 30'000; ++i) {
         const Routine& r = *pick[random.below(static_cast<int>(pick.size()))];
@@ -160,9 +160,7 @@ TEST_P(EngineRandom, MatchesReference) {
     m.expectNone();
 }
 
-INSTANTIATE_TEST_SUITE_P(Shapes, EngineRandom,
-                         ::testing::Values(Shape::TwoOperands, Shape::OneOperand,
-                                           Shape::Conversion));
+INSTANTIATE_TEST_SUITE_P(Shapes, EngineRandom, ::testing::Values(0, 1, 2)); // two, one, conversion
 
 } // namespace
 } // namespace quarnel::enginetest

@@ -20,27 +20,23 @@ std::string stripped(const std::string& text) {
     return ref::StripLeadingZeros(text);
 }
 
-struct DivisionShape {
-    std::size_t divisorDigits, quotientDigits;
-};
+// Digits of divisor and quotient around the 18-digit limb, 2^128 (38 or 39
+// digits) and the switch to GNU MP at 1,500 digits of both.
+const std::pair<std::size_t, std::size_t> kShapes[] = {
+    {1, 1},     {1, 39},      {2, 37},      {17, 3},      {18, 18},     {19, 19},
+    {36, 2},    {37, 37},     {39, 1},      {40, 30},     {54, 54},     {73, 5},
+    {260, 199}, {1499, 1600}, {1500, 1499}, {1500, 1500}, {1501, 2100}, {2400, 12}};
 
-// Around the 18-digit limb, 2^128 (38 or 39 digits) and the switch to GNU MP
-// at 1,500 digits of divisor and quotient.
-const DivisionShape kShapes[] = {{1, 1},       {1, 39},      {2, 37},    {17, 3},      {18, 18},
-                                 {19, 19},     {36, 2},      {37, 37},   {39, 1},      {40, 30},
-                                 {54, 54},     {73, 5},      {260, 199}, {1499, 1600}, {1500, 1499},
-                                 {1500, 1500}, {1501, 2100}, {2400, 12}};
-
-class EngineLongDivision : public ::testing::TestWithParam<DivisionShape> {};
+class EngineLongDivision : public ::testing::TestWithParam<std::pair<std::size_t, std::size_t>> {};
 
 // a = q * b + r divides to exactly q for r < b. With a = q * b - 1 the first
 // quotient estimate is one too large, so the correction step runs.
 TEST_P(EngineLongDivision, QuotientOfBuiltDividend) {
-    const DivisionShape shape = GetParam();
-    Random random(shape.divisorDigits * 10'000 + shape.quotientDigits);
+    const auto [divisorDigits, quotientDigits] = GetParam();
+    Random random(divisorDigits * 10'000 + quotientDigits);
     for (int round = 0; round < 2; ++round) {
-        const std::string b = random.digits("0123456789", shape.divisorDigits, true);
-        const std::string q = random.digits("0123456789", shape.quotientDigits, true);
+        const std::string b = random.digits("0123456789", divisorDigits, true);
+        const std::string q = random.digits("0123456789", quotientDigits, true);
         const std::string product = stripped(ref::DecMul(q, b));
         const std::string r =
             round == 0 ? stripped(ref::DecSub(b, "1")) : ref::DecDivSmall(b, 3).quotient;
