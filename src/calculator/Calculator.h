@@ -99,7 +99,7 @@ class Calculator {
     // Sets the base without converting anything, then the captions and digit
     // buttons for it.
     void loadBase(NumberBase base);
-    void loadWordSize(int bits);        // limited by limitWordSize
+    void loadWordSize(int bits);       // limited by limitWordSize
     void loadMaxStackDepth(int depth); // limited by limitMaxStackDepth
     // The stack backup at start: the entries as they are, UndoStack untouched.
     void loadStack(std::vector<std::string> entries);

@@ -17,7 +17,7 @@ constexpr Needs none{};
 constexpr Needs one{1};
 constexpr Needs two{2};
 constexpr Needs three{3};
-constexpr Needs operand{1, false, true}; // the one-operand operations
+constexpr Needs operand{1, false, true};  // the one-operand operations
 constexpr Needs operands{2, false, true}; // the two-operand operations
 constexpr Needs enterNeeds{1, false, false, true};
 constexpr bool undo = true;
@@ -142,9 +142,8 @@ std::string_view Calculator::baseName(NumberBase base) {
 
 bool sameName(std::string_view a, std::string_view b) {
     const auto upper = [](unsigned char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; };
-    return std::ranges::equal(a, b, [&](unsigned char x, unsigned char y) {
-        return upper(x) == upper(y);
-    });
+    return std::ranges::equal(
+        a, b, [&](unsigned char x, unsigned char y) { return upper(x) == upper(y); });
 }
 
 } // namespace quarnel::calculator

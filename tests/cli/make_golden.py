@@ -25,7 +25,12 @@ EXTRA = ["[DEC] 100 [ENT] 25 [-] 3 [*] [HEX] [DUP] [NOT] [RCWS]\n8 [STWS] [VIEW]
          "FF [ENT] 10 [DEC] [A] [2] <F5>", "[DEC] 12G", "1 [ENT] 2 [ENT] [VIEW] [HEX] [DROP] [Undo]",
          "0 [SetMax] 1 [ENT] [Edit] [Edit] [CLR] [Undo] [Undo]", "1 [ENT] 2 [ENT] 2 [Keep] [Undo]",
          "123456789ABCDEF0123 [ENT] [DUP] [*] [DUP] [*] [VIEW] 3 [STWS] [RCWS]",
-         "[DEC] 3 [ENT] 4 [+] [BIN] [OCT] [HEX] [Undo] [Restore] [Echo] [Echo] [ENT]"]
+         "[DEC] 3 [ENT] 4 [+] [BIN] [OCT] [HEX] [Undo] [Restore] [Echo] [Echo] [ENT]",
+         "0 [NOT] [BIN] [VIEW]\n[CloseView] [DUP] 80 [STWS] [NEG] [VIEW]",
+         "5 [SetMax] 1 [ENT] 2 [ENT] 3 [ENT] 4 [ENT] 5 [ENT] 6 [ENT] 7 [ENT] [Undo] [Depth]",
+         "1 [ENT] 2 [ENT] 3 [ENT] 4 [ENT] 5 [ENT] 6 [ENT] 7 [ENT] 5 [SetMax] [Undo] [Depth] 0 [SetMax] [Maximum]",
+         "0 [STWS] [RCWS] 200 [STWS] [RCWS] 1 [STWS] [RCWS] 3 [ENT] 7 [Drop2] 5 [Pick]",
+         "1 [ENT] 0 [ENT] [DIV] [CLR] [Undo] 00 [DIV] [Restore]"]
 
 def cases():
     for start in STARTS:
