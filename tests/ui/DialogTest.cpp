@@ -60,7 +60,7 @@ TEST_F(WindowTest, EngineFailureShowsTheErrorBoxAndAbandonsTheCommand) {
 }
 
 TEST_F(WindowTest, ExhaustedMemoryIsReportedInTheErrorBox) {
-    window().hooks().loadStack = [](quarnel::ui::MainWindow&) { throw std::bad_alloc(); };
+    window().hooks().loadStack = [] { throw std::bad_alloc(); };
     dialogs().expect(StrictDialogs::Kind::Error);
     choose("LoadStack1");
     ASSERT_EQ(dialogs().calls().size(), 1u);
