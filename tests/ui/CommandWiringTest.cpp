@@ -53,28 +53,36 @@ std::optional<std::pair<int, Qt::KeyboardModifiers>> qtKeyFor(Key key) {
 
 class CommandWiringTest : public WindowTest {
   protected:
-    // The same state in the window and in a twin calculator: stack 1 2 3, input 2.
-    void prepare(Calculator& c) {
+    // The same state in the window and in a twin calculator: stack 1 2 3 and
+    // the input (2 for the usual results, 0 for errors).
+    void prepare(Calculator& c, const char* input) {
         c.loadBase(quarnel::engine::NumberBase::Hex);
         c.loadWordSize(64);
         c.loadMaxStackDepth(0);
         c.setStackNumbering(true);
         c.replaceStack({"1", "2", "3"});
-        c.loadInputText("2");
+        c.loadInputText(input);
     }
 
     // Runs `act` on the window and `twin` on a calculator in the same state,
     // and compares what the window shows with the twin's state.
     void expectSameAs(const std::function<void()>& act,
                       const std::function<void(Calculator&)>& twin) {
+        for (const char* typed : {"2", "0"}) {
+            SCOPED_TRACE(typed);
+            expectSameAs(act, twin, typed);
+        }
+    }
+    void expectSameAs(const std::function<void()>& act,
+                      const std::function<void(Calculator&)>& twin, const char* typed) {
         if (!calc().enterEnabled())
             calc().run(Command::Clear);
         calc().run(Command::CloseStackView);
-        prepare(calc());
+        prepare(calc(), typed);
         window().redraw();
         MessageCounter counter;
         Calculator expected(&counter);
-        prepare(expected);
+        prepare(expected, typed);
         twin(expected);
         for (int i = 0; i < counter.messages; ++i)
             dialogs().expectMessage();
