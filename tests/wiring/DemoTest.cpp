@@ -1,7 +1,5 @@
-// The demo played on the real wired window, once, on a virtual clock: the
-// script's captions and presses reach the window as real mouse events, and
-// whether it ends, is declined, quit or closed, the window gets its caption,
-// menus and stay-on-top back and CLR runs.
+// The demo played once, on the real wired window and a virtual clock: real presses under the
+// script's captions; however it ends, the window gets its caption, menus and stay-on-top back.
 
 #include "WiringFixture.h"
 #include "support/FakeDemoClock.h"
@@ -22,6 +20,19 @@ namespace {
 
 QString qs(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QStringList scriptedPresses() {
+    QStringList names;
+    for (const demo::DemoStep& step : demo::demoScript())
+        for (const demo::DemoAction& action : step.actions) {
+            if (action.kind == demo::DemoAction::Kind::Press)
+                names.append(qs(action.target));
+            for (const char digit :
+                 action.kind == demo::DemoAction::Kind::Type ? action.target : "")
+                names.append(qs(demo::digitButtonName(digit)));
+        }
+    return names;
 }
 
 class DemoTest : public WiringTest {
@@ -67,33 +78,17 @@ class DemoTest : public WiringTest {
 };
 
 TEST_F(DemoTest, EveryStepNamesAButtonOfTheWindow) {
-    for (const demo::DemoStep& step : demo::demoScript())
-        for (const demo::DemoAction& action : step.actions)
-            for (const char digit :
-                 action.kind == demo::DemoAction::Kind::Type ? action.target : "")
-                EXPECT_NE(window().findChild<QPushButton*>(qs(demo::digitButtonName(digit))),
-                          nullptr);
-    for (const demo::DemoStep& step : demo::demoScript())
-        for (const demo::DemoAction& action : step.actions)
-            if (action.kind == demo::DemoAction::Kind::Press)
-                EXPECT_NE(window().findChild<QPushButton*>(qs(action.target)), nullptr)
-                    << action.target;
+    for (const QString& name : scriptedPresses())
+        EXPECT_NE(window().findChild<QPushButton*>(name), nullptr) << name.toStdString();
 }
 
 TEST_F(DemoTest, WholeDemoPressesTheButtonsUnderItsCaptions) {
     choose(Command::StayOnTop);
     click("ViewButton"); // the demo starts by leaving StackView
-    QStringList presses, captions;
-    for (const demo::DemoStep& step : demo::demoScript()) {
+    QStringList captions;
+    for (const demo::DemoStep& step : demo::demoScript())
         captions.append(qs(step.caption));
-        for (const demo::DemoAction& action : step.actions) {
-            if (action.kind == demo::DemoAction::Kind::Press)
-                presses.append(qs(action.target));
-            for (const char digit :
-                 action.kind == demo::DemoAction::Kind::Type ? action.target : "")
-                presses.append(qs(demo::digitButtonName(digit)));
-        }
-    }
+    const QStringList presses = scriptedPresses();
     pressed_.clear();
     runDemo(true);
     EXPECT_EQ(pressed_, presses);
@@ -106,9 +101,7 @@ TEST_F(DemoTest, WholeDemoPressesTheButtonsUnderItsCaptions) {
 }
 
 TEST_F(DemoTest, DeclinedDemoChangesNothing) {
-    type(QStringLiteral("12"));
-    click("EnterButton");
-    pressed_.clear();
+    calc().loadStack({"12"});
     runDemo(false);
     EXPECT_TRUE(pressed_.isEmpty());
     EXPECT_EQ(calc().stack().size(), 1u);
