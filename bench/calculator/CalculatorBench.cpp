@@ -16,7 +16,7 @@
 
 namespace {
 
-using quarnel::calculator::ArithOp;
+using quarnel::calculator::Command;
 using quarnel::calculator::Calculator;
 using quarnel::calculator::NumberBase;
 
@@ -72,52 +72,52 @@ void BM_Enter(benchmark::State& state) {
     Calculator& calc = deepCalculator(static_cast<std::size_t>(state.range(0)));
     timeCommand(
         state, calc, [](Calculator& c) { c.setInputText("1234ABCD"); },
-        [](Calculator& c) { c.enter(); }, [](Calculator& c) { c.drop(); });
+        [](Calculator& c) { c.run(Command::Enter); }, [](Calculator& c) { c.run(Command::Drop); });
 }
 
 void BM_Add(benchmark::State& state) {
     Calculator& calc = deepCalculator(static_cast<std::size_t>(state.range(0)));
     timeCommand(
-        state, calc, nothing, [](Calculator& c) { c.arithmetic(ArithOp::Add); },
+        state, calc, nothing, [](Calculator& c) { c.run(Command::Add); },
         [](Calculator& c) {
             c.setInputText("77");
-            c.enter();
+            c.run(Command::Enter);
         });
 }
 
 void BM_Drop(benchmark::State& state) {
     Calculator& calc = deepCalculator(static_cast<std::size_t>(state.range(0)));
     timeCommand(
-        state, calc, nothing, [](Calculator& c) { c.drop(); },
+        state, calc, nothing, [](Calculator& c) { c.run(Command::Drop); },
         [](Calculator& c) {
             c.setInputText("5");
-            c.enter();
+            c.run(Command::Enter);
         });
 }
 
 void BM_Swap(benchmark::State& state) {
     Calculator& calc = deepCalculator(static_cast<std::size_t>(state.range(0)));
     timeCommand(
-        state, calc, nothing, [](Calculator& c) { c.swap(); }, nothing);
+        state, calc, nothing, [](Calculator& c) { c.run(Command::Swap); }, nothing);
 }
 
 void BM_UndoLast(benchmark::State& state) {
     Calculator& calc = deepCalculator(static_cast<std::size_t>(state.range(0)));
-    calc.swap(); // an undo copy as deep as the stack
+    calc.run(Command::Swap); // an undo copy as deep as the stack
     timeCommand(
-        state, calc, nothing, [](Calculator& c) { c.undoLast(); }, nothing);
+        state, calc, nothing, [](Calculator& c) { c.run(Command::UndoLast); }, nothing);
 }
 
 void BM_Rotate(benchmark::State& state) {
     Calculator& calc = deepCalculator(static_cast<std::size_t>(state.range(0)));
     timeCommand(
-        state, calc, nothing, [](Calculator& c) { c.rotate(); }, nothing);
+        state, calc, nothing, [](Calculator& c) { c.run(Command::Rotate); }, nothing);
 }
 
 void BM_Over(benchmark::State& state) {
     Calculator& calc = deepCalculator(static_cast<std::size_t>(state.range(0)));
     timeCommand(
-        state, calc, nothing, [](Calculator& c) { c.over(); }, [](Calculator& c) { c.drop(); });
+        state, calc, nothing, [](Calculator& c) { c.run(Command::Over); }, [](Calculator& c) { c.run(Command::Drop); });
 }
 
 void BM_BaseChange(benchmark::State& state) {
@@ -125,7 +125,7 @@ void BM_BaseChange(benchmark::State& state) {
     timeCommand(
         state, calc, nothing,
         [](Calculator& c) {
-            c.baseButton(c.currentBase() == NumberBase::Hex ? NumberBase::Dec : NumberBase::Hex);
+            c.run(c.currentBase() == NumberBase::Hex ? Command::BaseDec : Command::BaseHex);
         },
         nothing);
 }
@@ -133,8 +133,8 @@ void BM_BaseChange(benchmark::State& state) {
 void BM_View(benchmark::State& state) {
     Calculator& calc = deepCalculator(static_cast<std::size_t>(state.range(0)));
     timeCommand(
-        state, calc, nothing, [](Calculator& c) { c.view(); },
-        [](Calculator& c) { c.closeStackView(); });
+        state, calc, nothing, [](Calculator& c) { c.run(Command::View); },
+        [](Calculator& c) { c.run(Command::CloseStackView); });
 }
 
 void BM_TypeIntoLongLine(benchmark::State& state) {
@@ -148,11 +148,11 @@ void BM_TypeIntoLongLine(benchmark::State& state) {
 
 void BM_PasteInvalidLongLine(benchmark::State& state) {
     Calculator calc;
-    calc.baseButton(NumberBase::Bin);
+    calc.run(Command::BaseBin);
     const std::string paste = std::string(16000, '1') + "2" + std::string(16766, '0');
     timeCommand(
         state, calc, nothing, [&paste](Calculator& c) { c.setInputText(paste); },
-        [](Calculator& c) { c.del(); });
+        [](Calculator& c) { c.run(Command::Delete); });
 }
 
 constexpr std::int64_t kSmall = 100'000;

@@ -8,26 +8,6 @@
 
 namespace quarnel::app {
 
-namespace {
-
-ui::Command toCommand(demo::DemoCommand command) {
-    switch (command) {
-    case demo::DemoCommand::SetMaximumStackDepth:
-        return ui::Command::SetMaximumStackDepth;
-    case demo::DemoCommand::UndoLast:
-        return ui::Command::UndoLast;
-    case demo::DemoCommand::CloseStackView:
-        return ui::Command::CloseStackView;
-    case demo::DemoCommand::Rotate:
-        return ui::Command::Rotate;
-    case demo::DemoCommand::Clear:
-        return ui::Command::Clear;
-    }
-    return ui::Command::None;
-}
-
-} // namespace
-
 QString WindowDemoHost::caption() const {
     return window_.windowTitle();
 }
@@ -67,7 +47,9 @@ void WindowDemoHost::releaseButton(const QString& objectName) {
 
 void WindowDemoHost::sendMouse(const QString& objectName, QEvent::Type type) {
     auto* button = window_.findChild<QPushButton*>(objectName);
-    if (!button || !button->isEnabled())
+    if (!button)
+        qFatal("The demo script names no button of the window: %s", qPrintable(objectName));
+    if (!button->isEnabled())
         return; // a disabled button takes no click, from the demo either
     const QPointF at = QRectF(button->rect()).center();
     const bool down = type == QEvent::MouseButtonPress;
@@ -77,8 +59,8 @@ void WindowDemoHost::sendMouse(const QString& objectName, QEvent::Type type) {
     QCoreApplication::sendEvent(button, &event);
 }
 
-void WindowDemoHost::runCommand(demo::DemoCommand command) {
-    window_.execute(toCommand(command));
+void WindowDemoHost::runCommand(calculator::Command command) {
+    window_.execute(command);
 }
 
 } // namespace quarnel::app

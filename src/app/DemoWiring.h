@@ -26,7 +26,7 @@ class WindowDemoHost : public demo::DemoHost {
     void setDemoMenusRunning(bool running) override;
     void pressButton(const QString& objectName) override;
     void releaseButton(const QString& objectName) override;
-    void runCommand(demo::DemoCommand command) override;
+    void runCommand(calculator::Command command) override;
 
   private:
     void sendMouse(const QString& objectName, QEvent::Type type);

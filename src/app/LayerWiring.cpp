@@ -16,22 +16,22 @@ LayerWiring::LayerWiring(ui::MainWindow& window, const QString& programPath)
     ui::WindowHooks& hooks = window.hooks();
 
     // Settings store and stack backup.
-    hooks.loadState = [this](ui::MainWindow&) { storage_->load(); };
-    hooks.saveState = [this](ui::MainWindow&) { return storage_->save(); };
-    hooks.storeInIniFile = [this](ui::MainWindow&) { storage_->toggleStore(); };
-    hooks.storeInRegistry = [this](ui::MainWindow&) { storage_->toggleStore(); };
+    hooks.loadState = [this] { storage_->load(); };
+    hooks.saveState = [this] { return storage_->save(); };
+    hooks.storeInIniFile = [this] { storage_->toggleStore(); };
+    hooks.storeInRegistry = [this] { storage_->toggleStore(); };
 
     // Stack files.
-    hooks.loadStack = [this](ui::MainWindow&) { storage_->loadStack(); };
-    hooks.saveStack = [this](ui::MainWindow&) { storage_->saveStack(); };
+    hooks.loadStack = [this] { storage_->loadStack(); };
+    hooks.saveStack = [this] { storage_->saveStack(); };
 
     // Printing.
-    hooks.setupPrinter = [this](ui::MainWindow&) { print_->setupPrinter(); };
-    hooks.printStack = [this](ui::MainWindow&) { print_->printStack(); };
+    hooks.setupPrinter = [this] { print_->setupPrinter(); };
+    hooks.printStack = [this] { print_->printStack(); };
 
     // Demo; a close while it runs is refused and becomes a quit request.
-    hooks.runDemo = [this](ui::MainWindow&) { demo_->runner().run(); };
-    hooks.quitDemo = [this](ui::MainWindow&) { demo_->runner().requestQuit(); };
+    hooks.runDemo = [this] { demo_->runner().run(); };
+    hooks.quitDemo = [this] { demo_->runner().requestQuit(); };
     hooks.demoRunning = [this] { return demo_->runner().isRunning(); };
     hooks.requestDemoQuit = [this] { demo_->runner().requestQuit(); };
 }

@@ -50,13 +50,15 @@ void PrintWiring::printStack() {
     const auto* screen = window_.findChild<QTextEdit*>(QStringLiteral("RPNScreen"));
     const print::PrintStyle style{screen ? screen->font() : window_.font(), window_.fontColor(),
                                   static_cast<qreal>(window_.logicalDpiY())};
-    print::PrintResult result;
-    result.status = print::PrintStatus::Cancelled;
-    window_.runGuarded(
-        [&] { result = print::printStack(printer(), window_.calculator(), style, options); });
+    // StackMemo holds the printed listing afterwards, shown or not, also when
+    // the engine refuses an entry and the window's dispatch ends the command.
+    struct RefreshListing {
+        ui::MainWindow& window;
+        ~RefreshListing() { window.refreshListing(); }
+    } refresh{window_};
+    const print::PrintResult result =
+        print::printStack(printer(), window_.calculator(), style, options);
     progress.close();
-    // StackMemo holds the printed listing afterwards, shown or not.
-    window_.refreshListing();
     if (result.status == print::PrintStatus::Failed)
         window_.dialogs().error(&window_, result.errorMessage);
 }

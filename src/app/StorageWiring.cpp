@@ -124,10 +124,10 @@ void StorageWiring::loadStack() {
     }
     if (chosen.isEmpty())
         return;
-    std::optional<storage::Failure> failure;
-    window_.runGuarded([this, &chosen, &failure] {
-        failure = storage::loadStackFile(chosen, window_.calculator());
-    });
+    // Runs inside the Load Stack command: an entry the engine refuses ends it
+    // there, and the window's dispatch shows the message.
+    const std::optional<storage::Failure> failure =
+        storage::loadStackFile(chosen, window_.calculator());
     if (failure)
         window_.dialogs().error(&window_, failure->message);
 }

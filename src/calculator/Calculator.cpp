@@ -33,6 +33,59 @@ CalculatorHost& Calculator::host() {
     return host_ != nullptr ? *host_ : nullHost;
 }
 
+// --- the one way in for commands ------------------------------------------------
+
+// The undo copy of a command that takes one: the stack as it was before the
+// command, kept as Undo Last's copy when the command changed the stack (also
+// when a failure ends it afterwards), unless the command said that nothing
+// before it can be undone.
+class Calculator::UndoCopy {
+  public:
+    explicit UndoCopy(Calculator& calculator)
+        : calculator_(calculator), before_(calculator.stack_) {
+        calculator_.undoForgotten_ = false;
+    }
+    UndoCopy(const UndoCopy&) = delete;
+    UndoCopy& operator=(const UndoCopy&) = delete;
+    ~UndoCopy() {
+        if (!calculator_.undoForgotten_ && calculator_.stack_.stamp() != before_.stamp()) {
+            calculator_.undoStack_ = std::move(before_);
+        }
+    }
+
+  private:
+    Calculator& calculator_;
+    StackList before_;
+};
+
+void Calculator::run(Command command) {
+    const CommandRow& row = commandRow(command);
+    if (row.needs.idleWhileError && errorPending_) {
+        return;
+    }
+    if (!hasWhatItNeeds(row.needs)) {
+        return;
+    }
+    if (!row.undo) {
+        (this->*row.run)();
+        return;
+    }
+    const UndoCopy copy(*this);
+    (this->*row.run)();
+}
+
+bool Calculator::hasWhatItNeeds(const Needs& needs) {
+    const std::size_t available = stack_.size() + (!needs.stackOnly && !input_.empty() ? 1 : 0);
+    if (available >= needs.levels) {
+        return true;
+    }
+    reportError(ErrorCode::TooFewArguments);
+    if (!needs.keepFocusOnError) {
+        focusInput();
+    }
+    return false;
+}
+
 // --- display ------------------------------------------------------------------
 
 void Calculator::reportError(ErrorCode code) {
@@ -93,17 +146,11 @@ std::string Calculator::normalizeEntry(std::string_view text) const {
     if (alreadyNormal(text, base_, wordSize_)) {
         return std::string(text);
     }
-    switch (base_) {
-    case NumberBase::Hex:
-        return engine::BinToHex(engine::HexToBin(text, wordSize_), wordSize_);
-    case NumberBase::Oct:
-        return engine::BinToOct(engine::OctToBin(text, wordSize_), wordSize_);
-    case NumberBase::Dec:
-        return engine::BinToDec(engine::DecToBin(text, wordSize_), wordSize_);
-    case NumberBase::Bin:
+    // Binary entries are only cut to the word size.
+    if (base_ == NumberBase::Bin) {
         return engine::ClipToWordSize(text, wordSize_);
     }
-    return std::string(text);
+    return engine::ConvertBase(text, base_, base_, wordSize_);
 }
 
 std::string Calculator::formatEntry(std::string_view text) const {
@@ -125,14 +172,13 @@ void Calculator::redrawStack() {
     }
 }
 
-void Calculator::saveUndo() {
+void Calculator::forgetUndo() {
     undoStack_ = stack_;
+    undoForgotten_ = true;
 }
 
 void Calculator::updateDisplay() {
     redrawStack();
-    firstOperand_.clear();
-    secondOperand_.clear();
     focusInput();
 }
 
@@ -172,8 +218,7 @@ void Calculator::digit(int value) {
     }
     static constexpr std::string_view kDigits = "0123456789ABCDEF";
     lastInput_ = input_;
-    firstOperand_ = input_ + kDigits[static_cast<std::size_t>(value)];
-    changeInput(firstOperand_);
+    changeInput(input_ + kDigits[static_cast<std::size_t>(value)]);
     focusInput();
 }
 
@@ -184,9 +229,6 @@ bool Calculator::digitEnabled(int value) const {
 // --- ENT ----------------------------------------------------------------------
 
 void Calculator::enter() {
-    if (errorPending_) {
-        return;
-    }
     enterCommand();
 }
 
@@ -198,14 +240,8 @@ void Calculator::pushLimited(std::string entry) {
 }
 
 void Calculator::enterCommand() {
-    if (input_.empty() && stack_.empty()) {
-        reportError(ErrorCode::TooFewArguments);
-        focusInput();
-        return;
-    }
     if (!input_.empty()) {
         changeInput(engine::StripLeadingZeros(input_));
-        saveUndo();
         lastInput_ = input_;
         std::string entry = input_;
         std::transform(entry.begin(), entry.end(), entry.begin(),
@@ -214,12 +250,8 @@ void Calculator::enterCommand() {
         // The line is emptied before the redraw, so a redraw that fails on a
         // bad entry never leaves the pushed text standing in the line.
         changeInput(std::string());
-        firstOperand_.clear();
-        secondOperand_.clear();
-        operationResult_.clear();
         updateDisplay();
     } else {
-        saveUndo();
         std::string top = stack_.back();
         pushLimited(std::move(top));
         updateDisplay();
@@ -240,20 +272,6 @@ void Calculator::restoreInput() {
 }
 
 // --- state entry ----------------------------------------------------------------
-
-int Calculator::limitWordSize(int bits) {
-    if (bits <= 0) {
-        return kDefaultWordSize;
-    }
-    return std::min(bits, kMaxWordSize);
-}
-
-int Calculator::limitMaxStackDepth(int depth) {
-    if (depth <= 0) {
-        return 0;
-    }
-    return std::max(depth, kMinLimitedDepth);
-}
 
 std::optional<int> Calculator::readCount(std::string_view text) {
     int value = 0;

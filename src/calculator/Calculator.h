@@ -13,14 +13,17 @@
 // dispatch point and shows the message.
 
 #include "calculator/CalculatorHost.h"
+#include "calculator/Command.h"
 #include "calculator/Commands.h"
 #include "calculator/Key.h"
+#include "calculator/Limits.h"
 #include "calculator/StackList.h"
 #include "engine/NumberBase.h"
 
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,21 +46,14 @@ class Calculator {
   public:
     static constexpr int kDisplayLines = 5;
     static constexpr std::size_t kDisplayWidth = 55; // longer entries end in "..."
-    static constexpr int kMinWordSize = 1;
-    static constexpr int kMaxWordSize = 128;
-    static constexpr int kDefaultWordSize = 64;
-    static constexpr int kMinLimitedDepth = 5;
 
     explicit Calculator(CalculatorHost* host = nullptr);
     void setHost(CalculatorHost* host);
 
-    // --- number entry -----------------------------------------------------
-    // ENT button. Does nothing while an error is pending (the button is
-    // disabled then).
-    void enter();
-    // Digit button 0..15. Does nothing for a digit whose button is disabled in
-    // the current base.
-    void digit(int value);
+    // --- commands ----------------------------------------------------------
+    // Runs one row of the command table: checks the entries it needs, takes
+    // the undo copy when the row says so, and runs its function.
+    void run(Command command);
     // A change of the input line made by the user (typing, pasting, deleting):
     // the line takes the text and then validates it (unless SkipInputCheck is
     // set, which only this change clears).
@@ -66,41 +62,6 @@ class Calculator {
     // map. The front end then lets the key's character (keyBinding(key).typed)
     // reach the line as usual.
     void keyDown(Key key);
-
-    // --- operations, Undo Last, Restore Input --------------------------------
-    void arithmetic(ArithOp op);
-    void oneArgument(UnaryOp op);
-    void undoLast();
-    void restoreInput();
-
-    // --- base and word size -----------------------------------------------
-    void baseButton(NumberBase base);
-    // F3..F6: the base button, then SkipInputCheck cleared.
-    void baseKey(NumberBase base);
-    void setWordSize();    // STWS
-    void recallWordSize(); // RCWS
-
-    // --- stack commands -----------------------------------------------------
-    void drop();
-    void dup();
-    void swap();
-    void del();
-    void clear();
-    void dropDup2(bool drop); // Drop2 when true, Dup2 otherwise
-    void dropDupN(CountedOp op);
-    void rollD(bool keep); // Keep when true, RollD otherwise
-    void over();
-    void rotate();
-    void echo();
-    void depth();
-    void maximum();
-    void setMaximumStackDepth();
-
-    // --- StackView, numbering, Stack / Edit ------------------------------------
-    void view();
-    void closeStackView();
-    void toggleStackNumbering();
-    void editLevel1();
 
     // --- read-only state for the front end ---------------------------------
     const std::array<std::string, kDisplayLines>& displayLines() const { return display_; }
@@ -120,11 +81,6 @@ class Calculator {
     NumberBase currentBase() const { return base_; }
     int maxStackDepth() const { return maxStackDepth_; }
     const std::string& lastInput() const { return lastInput_; }
-    bool errorPending() const { return errorPending_; }
-    bool skipInputCheck() const { return skipInputCheck_; }
-    const std::string& firstOperand() const { return firstOperand_; }
-    const std::string& secondOperand() const { return secondOperand_; }
-    const std::string& operationResult() const { return operationResult_; }
 
     // --- display helpers (also used by printing) -----------------------------
     // One entry reduced to the word size in the current base, no leading zeros.
@@ -143,10 +99,8 @@ class Calculator {
     // Sets the base without converting anything, then the captions and digit
     // buttons for it.
     void loadBase(NumberBase base);
-    // 0 or less gives 64, above 128 gives 128.
-    void loadWordSize(int bits);
-    // 0 or less gives 0 (unlimited), 1..4 give 5.
-    void loadMaxStackDepth(int depth);
+    void loadWordSize(int bits);       // limited by limitWordSize
+    void loadMaxStackDepth(int depth); // limited by limitMaxStackDepth
     // The stack backup at start: the entries as they are, UndoStack untouched.
     void loadStack(std::vector<std::string> entries);
     // Replaces the stack (Load Stack): Undo Last afterwards cannot bring back
@@ -161,18 +115,66 @@ class Calculator {
     void loadInputText(std::string text);
     void setStackNumbering(bool on);
 
-    static int limitWordSize(int bits);
-    static int limitMaxStackDepth(int depth);
     static std::string_view baseName(NumberBase base); // "HEX", "OCT", "BIN", "DEC"
     // The count of the counted commands: a signed 32-bit decimal integer,
     // whatever the base. Empty when the text is not one.
     static std::optional<int> readCount(std::string_view text);
 
+    // The engine operations the operation rows run.
+    using TwoOperands = std::string (*)(std::string_view, std::string_view, NumberBase, int);
+    using OneOperand = std::string (*)(std::string_view, NumberBase, int);
+
   private:
+    friend std::span<const CommandRow> commandTable();
+    class UndoCopy;
+
+    // --- the functions of the command table -----------------------------------
+    template <int value> void digitButton() { digit(value); }
+    void enter();
+    template <TwoOperands op> void binary() { twoOperands(op); }
+    void divide();
+    template <OneOperand op> void unary() { oneOperand(op); }
+    template <NumberBase base> void baseButton() { changeBase(base); }
+    void setWordSize();    // STWS
+    void recallWordSize(); // RCWS
+    void drop();
+    void dup();
+    void swap();
+    void del();
+    void clear();
+    void view();
+    void closeStackView();
+    void undoLast();
+    void restoreInput();
+    void editLevel1();
+    void dup2();
+    void drop2();
+    void dupN();
+    void dropN();
+    void pick();
+    void roll();
+    void rollD();
+    void over();
+    void keep();
+    void rotate();
+    void echo();
+    void depth();
+    void maximum();
+    void toggleStackNumbering();
+    void setMaximumStackDepth();
+
+    // --- shared steps -----------------------------------------------------------
+    bool hasWhatItNeeds(const Needs& needs);
+    void digit(int value);
+    void twoOperands(TwoOperands op);
+    void oneOperand(OneOperand op);
+    void changeBase(NumberBase base);
     void reportError(ErrorCode code);
     void focusInput();
     void redrawStack();
-    void saveUndo();
+    // Undo Last cannot go back across this command: the undo copy becomes the
+    // stack as it is now.
+    void forgetUndo();
     void updateDisplay();
     void showBase(NumberBase base);
     void convertBase(NumberBase from, NumberBase to);
@@ -183,21 +185,21 @@ class Calculator {
     void enterCommand(); // ENT as other commands perform it
     void pushLimited(std::string entry);
     CalculatorHost& host();
-    void dropCommand();
-    // True when the stack holds at least the needed entries; otherwise reports
-    // "Too few arguments" and returns false.
-    bool hasLevels(std::size_t needed);
+    // Level 1 or the input line goes away; the input line's text is kept for
+    // Restore Input.
+    void dropArgument();
+    // Empties the input line after a command used it up.
+    void consumeInput();
     // The count N of DupN, DropN, Pick, Roll, RollD and Keep, checked; empty
-    // after reporting the error when there is none to use.
-    std::optional<std::size_t> checkedCount(bool ownEntryCounts);
+    // after reporting the error when there is none to use. The count is taken
+    // away (from the input line or level 1).
+    std::optional<std::size_t> takeCount(bool ownEntryCounts);
 
     CalculatorHost* host_ = nullptr;
 
     StackList stack_;
     StackList undoStack_;
-    std::string firstOperand_;
-    std::string secondOperand_;
-    std::string operationResult_;
+    bool undoForgotten_ = false;
     NumberBase base_ = NumberBase::Hex;
     int wordSize_ = kDefaultWordSize;
     bool errorPending_ = false;

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "calculator/Command.h"
+
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
 namespace quarnel::calculator {
-
-class Calculator;
 
 // The keys of the input line that run a command. The window translates its key
 // events to these (keypad operators are distinct from the main-keyboard
@@ -49,10 +50,9 @@ enum class Key : std::uint8_t {
 // One row of the keyboard map.
 struct KeyBinding {
     Key key;
-    std::string_view name;    // the key's name, e.g. "PageUp", "KP+", "&", "N"
-    std::string_view command; // what it runs, for help texts: "DUP", "AND", ...
-    char typed;               // the character the key types after its command, or '\0'
-    void (*run)(Calculator&); // the command
+    std::string_view name; // the key's name, e.g. "PageUp", "KP+", "&", "N"
+    Command command;       // the row of the command table it runs
+    char typed;            // the character the key types after its command, or '\0'
 };
 
 // The whole keyboard map, one row per Key, in the order of the enum.
@@ -60,5 +60,8 @@ std::span<const KeyBinding> keyMap();
 
 // The row for a key.
 const KeyBinding& keyBinding(Key key);
+
+// The key named `name` ("Enter", "KP+", "&", "N", ...), case-insensitive.
+std::optional<Key> findKey(std::string_view name);
 
 } // namespace quarnel::calculator

@@ -6,44 +6,40 @@ namespace quarnel::calculator {
 
 namespace {
 
-using C = Calculator;
+using enum Command;
 
 constexpr std::array<KeyBinding, 31> kKeyMap{{
-    {Key::Enter, "Enter", "ENT", '\0',
-     [](C& c) {
-         // The ENT button is disabled while an error is pending, and so is the key.
-         c.enter();
-     }},
-    {Key::Escape, "Escape", "CLR", '\0', [](C& c) { c.clear(); }},
-    {Key::PageUp, "PageUp", "DUP", '\0', [](C& c) { c.dup(); }},
-    {Key::PageDown, "PageDown", "DROP", '\0', [](C& c) { c.drop(); }},
-    {Key::Delete, "Delete", "DEL", '\0', [](C& c) { c.del(); }},
-    {Key::Ampersand, "&", "AND", '&', [](C& c) { c.arithmetic(ArithOp::And); }},
-    {Key::O, "O", "OR", 'O', [](C& c) { c.arithmetic(ArithOp::Or); }},
-    {Key::X, "X", "XOR", 'X', [](C& c) { c.arithmetic(ArithOp::Xor); }},
-    {Key::KeypadMultiply, "KP*", "*", '*', [](C& c) { c.arithmetic(ArithOp::Multiply); }},
-    {Key::KeypadPlus, "KP+", "+", '+', [](C& c) { c.arithmetic(ArithOp::Add); }},
-    {Key::KeypadMinus, "KP-", "-", '-', [](C& c) { c.arithmetic(ArithOp::Subtract); }},
-    {Key::KeypadDivide, "KP/", "DIV", '/', [](C& c) { c.arithmetic(ArithOp::Divide); }},
-    {Key::N, "N", "NOT", 'N', [](C& c) { c.oneArgument(UnaryOp::Not); }},
-    {Key::F9, "F9", "NEG", '\0', [](C& c) { c.oneArgument(UnaryOp::Neg); }},
-    {Key::L, "L", "SL", 'L', [](C& c) { c.oneArgument(UnaryOp::ShiftLeft); }},
-    {Key::I, "I", "SR", 'I', [](C& c) { c.oneArgument(UnaryOp::ShiftRight); }},
-    {Key::Z, "Z", "ASR", 'Z', [](C& c) { c.oneArgument(UnaryOp::ArithShiftRight); }},
-    {Key::M, "M", "SLB", 'M', [](C& c) { c.oneArgument(UnaryOp::ShiftLeftByte); }},
-    {Key::Q, "Q", "SRB", 'Q', [](C& c) { c.oneArgument(UnaryOp::ShiftRightByte); }},
-    {Key::R, "R", "RL", 'R', [](C& c) { c.oneArgument(UnaryOp::RotateLeft); }},
-    {Key::J, "J", "RR", 'J', [](C& c) { c.oneArgument(UnaryOp::RotateRight); }},
-    {Key::K, "K", "RLB", 'K', [](C& c) { c.oneArgument(UnaryOp::RotateLeftByte); }},
-    {Key::Y, "Y", "RRB", 'Y', [](C& c) { c.oneArgument(UnaryOp::RotateRightByte); }},
-    {Key::S, "S", "SWAP", 'S', [](C& c) { c.swap(); }},
-    {Key::V, "V", "VIEW", 'V', [](C& c) { c.view(); }},
-    {Key::T, "T", "STWS", 'T', [](C& c) { c.setWordSize(); }},
-    {Key::W, "W", "RCWS", 'W', [](C& c) { c.recallWordSize(); }},
-    {Key::F3, "F3", "HEX", '\0', [](C& c) { c.baseKey(NumberBase::Hex); }},
-    {Key::F4, "F4", "DEC", '\0', [](C& c) { c.baseKey(NumberBase::Dec); }},
-    {Key::F5, "F5", "BIN", '\0', [](C& c) { c.baseKey(NumberBase::Bin); }},
-    {Key::F6, "F6", "OCT", '\0', [](C& c) { c.baseKey(NumberBase::Oct); }},
+    {Key::Enter, "Enter", Enter, '\0'},
+    {Key::Escape, "Escape", Clear, '\0'},
+    {Key::PageUp, "PageUp", Dup, '\0'},
+    {Key::PageDown, "PageDown", Drop, '\0'},
+    {Key::Delete, "Delete", Delete, '\0'},
+    {Key::Ampersand, "&", And, '&'},
+    {Key::O, "O", Or, 'O'},
+    {Key::X, "X", Xor, 'X'},
+    {Key::KeypadMultiply, "KP*", Multiply, '*'},
+    {Key::KeypadPlus, "KP+", Add, '+'},
+    {Key::KeypadMinus, "KP-", Subtract, '-'},
+    {Key::KeypadDivide, "KP/", Divide, '/'},
+    {Key::N, "N", Not, 'N'},
+    {Key::F9, "F9", Neg, '\0'},
+    {Key::L, "L", ShiftLeft, 'L'},
+    {Key::I, "I", ShiftRight, 'I'},
+    {Key::Z, "Z", ArithShiftRight, 'Z'},
+    {Key::M, "M", ShiftLeftByte, 'M'},
+    {Key::Q, "Q", ShiftRightByte, 'Q'},
+    {Key::R, "R", RotateLeft, 'R'},
+    {Key::J, "J", RotateRight, 'J'},
+    {Key::K, "K", RotateLeftByte, 'K'},
+    {Key::Y, "Y", RotateRightByte, 'Y'},
+    {Key::S, "S", Swap, 'S'},
+    {Key::V, "V", View, 'V'},
+    {Key::T, "T", SetWordSize, 'T'},
+    {Key::W, "W", RecallWordSize, 'W'},
+    {Key::F3, "F3", BaseHex, '\0'},
+    {Key::F4, "F4", BaseDec, '\0'},
+    {Key::F5, "F5", BaseBin, '\0'},
+    {Key::F6, "F6", BaseOct, '\0'},
 }};
 
 // The rows stand in the order of the enum, so a key finds its row by index.
@@ -68,8 +64,17 @@ const KeyBinding& keyBinding(Key key) {
     return kKeyMap[static_cast<std::size_t>(key)];
 }
 
+std::optional<Key> findKey(std::string_view name) {
+    for (const KeyBinding& binding : kKeyMap) {
+        if (sameName(binding.name, name)) {
+            return binding.key;
+        }
+    }
+    return std::nullopt;
+}
+
 void Calculator::keyDown(Key key) {
-    keyBinding(key).run(*this);
+    run(keyBinding(key).command);
 }
 
 } // namespace quarnel::calculator

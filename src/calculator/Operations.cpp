@@ -8,160 +8,60 @@ namespace quarnel::calculator {
 
 namespace {
 
-std::string runArith(ArithOp op, std::string_view first, std::string_view second, NumberBase base,
-                     int ws) {
-    switch (op) {
-    case ArithOp::Add:
-        return engine::AddInBase(first, second, base, ws);
-    case ArithOp::Subtract:
-        return engine::SubInBase(first, second, base, ws);
-    case ArithOp::Multiply:
-        return engine::MulInBase(first, second, base, ws);
-    case ArithOp::Divide:
-        return engine::DivInBase(first, second, base, ws);
-    case ArithOp::And:
-        return engine::AndInBase(first, second, base, ws);
-    case ArithOp::Or:
-        return engine::OrInBase(first, second, base, ws);
-    case ArithOp::Xor:
-        return engine::XorInBase(first, second, base, ws);
-    }
-    return {};
-}
-
-std::string runUnary(UnaryOp op, std::string_view x, NumberBase base, int ws) {
-    switch (op) {
-    case UnaryOp::Neg:
-        return engine::NegInBase(x, base, ws);
-    case UnaryOp::Not:
-        return engine::NotInBase(x, base, ws);
-    case UnaryOp::ShiftLeft:
-        return engine::ShiftLeftInBase(x, base, ws);
-    case UnaryOp::ShiftRight:
-        return engine::ShiftRightInBase(x, base, ws);
-    case UnaryOp::ArithShiftRight:
-        return engine::ArithShiftRightInBase(x, base, ws);
-    case UnaryOp::ShiftLeftByte:
-        return engine::ShiftLeftByteInBase(x, base, ws);
-    case UnaryOp::ShiftRightByte:
-        return engine::ShiftRightByteInBase(x, base, ws);
-    case UnaryOp::RotateLeft:
-        return engine::RotateLeftInBase(x, base, ws);
-    case UnaryOp::RotateRight:
-        return engine::RotateRightInBase(x, base, ws);
-    case UnaryOp::RotateLeftByte:
-        return engine::RotateLeftByteInBase(x, base, ws);
-    case UnaryOp::RotateRightByte:
-        return engine::RotateRightByteInBase(x, base, ws);
-    }
-    return {};
-}
-
-// The direct conversion for a pair of different bases.
-std::string convertText(std::string_view text, NumberBase from, NumberBase to, int ws) {
-    using B = NumberBase;
-    switch (from) {
-    case B::Hex:
-        return to == B::Oct   ? engine::HexToOct(text, ws)
-               : to == B::Bin ? engine::HexToBin(text, ws)
-                              : engine::HexToDec(text, ws);
-    case B::Oct:
-        return to == B::Hex   ? engine::OctToHex(text, ws)
-               : to == B::Bin ? engine::OctToBin(text, ws)
-                              : engine::OctToDec(text, ws);
-    case B::Bin:
-        return to == B::Hex   ? engine::BinToHex(text, ws)
-               : to == B::Oct ? engine::BinToOct(text, ws)
-                              : engine::BinToDec(text, ws);
-    case B::Dec:
-        return to == B::Hex   ? engine::DecToHex(text, ws)
-               : to == B::Oct ? engine::DecToOct(text, ws)
-                              : engine::DecToBin(text, ws);
-    }
-    return std::string(text);
-}
-
 std::string convertOrKeep(const std::string& text, NumberBase from, NumberBase to, int ws) {
-    return text.empty() ? text : convertText(text, from, to, ws);
+    return text.empty() ? text : engine::ConvertBase(text, from, to, ws);
 }
 
 } // namespace
 
 // --- two- and one-operand operations ------------------------------------------
 
-void Calculator::arithmetic(ArithOp op) {
-    operationResult_.clear();
-    if (stack_.empty()) {
-        reportError(ErrorCode::TooFewArguments);
-        return;
-    }
-    const bool pending = !input_.empty();
-    if (!pending && stack_.size() < 2) {
-        reportError(ErrorCode::TooFewArguments);
-        return;
-    }
-    // The first operand is always the deeper one.
-    if (pending) {
-        firstOperand_ = stack_.level(1);
-        secondOperand_ = input_;
-        lastInput_ = input_;
-    } else {
-        firstOperand_ = stack_.level(2);
-        secondOperand_ = stack_.level(1);
-    }
-    if (op == ArithOp::Divide && engine::StripLeadingZeros(secondOperand_) == "0") {
+void Calculator::divide() {
+    // A divisor that is zero as written is a command error; one that becomes
+    // zero only after reduction is left to the engine.
+    const std::string& divisor = input_.empty() ? stack_.level(1) : input_;
+    if (engine::StripLeadingZeros(divisor) == "0") {
+        if (!input_.empty()) {
+            lastInput_ = input_;
+        }
         reportError(ErrorCode::DivisionByZero);
         return;
     }
-    operationResult_ = runArith(op, firstOperand_, secondOperand_, base_, wordSize_);
-    saveUndo();
-    // Drop2 without its own redraw: the stack is complete before the one
-    // redraw at the end.
+    twoOperands(engine::DivInBase);
+}
+
+void Calculator::twoOperands(TwoOperands op) {
+    // The first operand is always the deeper one.
+    const bool pending = !input_.empty();
+    const std::string& first = stack_.level(pending ? 1 : 2);
+    const std::string& second = pending ? input_ : stack_.level(1);
+    if (pending) {
+        lastInput_ = input_;
+    }
+    std::string result = op(first, second, base_, wordSize_);
     stack_.pop_back();
     if (pending) {
         changeInput(std::string());
     } else {
         stack_.pop_back();
     }
-    stack_.push_back(operationResult_);
+    stack_.push_back(std::move(result));
     updateDisplay();
 }
 
-void Calculator::oneArgument(UnaryOp op) {
-    operationResult_.clear();
+void Calculator::oneOperand(OneOperand op) {
     const bool pending = !input_.empty();
-    if (!pending && stack_.empty()) {
-        reportError(ErrorCode::TooFewArguments);
-        return;
-    }
-    firstOperand_ = pending ? input_ : stack_.level(1);
-    operationResult_ = runUnary(op, firstOperand_, base_, wordSize_);
-    saveUndo();
+    std::string result = op(pending ? input_ : stack_.level(1), base_, wordSize_);
     if (pending) {
-        stack_.push_back(operationResult_);
-        lastInput_ = input_;
-        changeInput(std::string());
+        stack_.push_back(std::move(result));
+        consumeInput();
     } else {
-        stack_.setBack(operationResult_);
+        stack_.setBack(std::move(result));
     }
     updateDisplay();
 }
 
 // --- base -----------------------------------------------------------------------
-
-std::string_view Calculator::baseName(NumberBase base) {
-    switch (base) {
-    case NumberBase::Hex:
-        return "HEX";
-    case NumberBase::Oct:
-        return "OCT";
-    case NumberBase::Bin:
-        return "BIN";
-    case NumberBase::Dec:
-        return "DEC";
-    }
-    return {};
-}
 
 std::string Calculator::baseCaption(NumberBase base) const {
     const std::string name(baseName(base));
@@ -208,18 +108,13 @@ void Calculator::convertBase(NumberBase from, NumberBase to) {
     updateDisplay();
 }
 
-void Calculator::baseButton(NumberBase base) {
+void Calculator::changeBase(NumberBase base) {
     if (base != base_) {
         convertBase(base_, base);
         showBase(base_);
-        saveUndo();
+        forgetUndo();
     }
     focusInput();
-}
-
-void Calculator::baseKey(NumberBase base) {
-    baseButton(base);
-    skipInputCheck_ = false;
 }
 
 void Calculator::loadStackFile(NumberBase base, int wordSize, std::vector<std::string> entries) {
@@ -242,11 +137,6 @@ void Calculator::loadStackFile(NumberBase base, int wordSize, std::vector<std::s
 // --- word size --------------------------------------------------------------------
 
 void Calculator::setWordSize() {
-    if (input_.empty() && stack_.empty()) {
-        reportError(ErrorCode::TooFewArguments);
-        focusInput();
-        return;
-    }
     const std::optional<int> bits = readCount(input_.empty() ? stack_.level(1) : input_);
     if (!bits) {
         reportError(ErrorCode::InvalidArgument);
@@ -254,9 +144,9 @@ void Calculator::setWordSize() {
         return;
     }
     wordSize_ = limitWordSize(*bits);
-    dropCommand();
+    dropArgument();
     updateDisplay();
-    saveUndo();
+    forgetUndo();
     focusInput();
 }
 

@@ -19,44 +19,28 @@ std::vector<std::string> popTop(StackList& stack, std::size_t n) {
 
 } // namespace
 
+void Calculator::consumeInput() {
+    lastInput_ = input_;
+    changeInput(std::string());
+}
+
 // DROP as the other commands run it to take their argument away.
-void Calculator::dropCommand() {
+void Calculator::dropArgument() {
     if (!input_.empty()) {
-        lastInput_ = input_;
-        changeInput(std::string());
+        consumeInput();
         return;
     }
-    saveUndo();
     stack_.pop_back();
     updateDisplay();
 }
 
 void Calculator::drop() {
-    if (input_.empty() && stack_.empty()) {
-        reportError(ErrorCode::TooFewArguments);
-        focusInput();
-        return;
-    }
-    dropCommand();
+    dropArgument();
     focusInput();
-}
-
-bool Calculator::hasLevels(std::size_t needed) {
-    if (stack_.size() >= needed) {
-        return true;
-    }
-    reportError(ErrorCode::TooFewArguments);
-    focusInput();
-    return false;
 }
 
 void Calculator::dup() {
     if (input_.empty()) {
-        if (stack_.empty()) {
-            reportError(ErrorCode::TooFewArguments);
-            focusInput();
-            return;
-        }
         changeInput(stack_.back());
         enterCommand();
     } else {
@@ -67,12 +51,7 @@ void Calculator::dup() {
 }
 
 void Calculator::swap() {
-    const bool pending = !input_.empty();
-    if (!hasLevels(pending ? 1u : 2u)) {
-        return;
-    }
-    saveUndo();
-    if (pending) {
+    if (!input_.empty()) {
         std::string level1 = stack_.back();
         stack_.setBack(input_);
         changeInput(std::move(level1));
@@ -85,8 +64,7 @@ void Calculator::swap() {
 }
 
 void Calculator::del() {
-    lastInput_ = input_;
-    changeInput(std::string());
+    consumeInput();
     focusInput();
 }
 
@@ -97,10 +75,6 @@ void Calculator::clear() {
         focusInput();
         return;
     }
-    firstOperand_.clear();
-    secondOperand_.clear();
-    operationResult_.clear();
-    saveUndo();
     lastInput_ = input_;
     stack_.clear();
     changeInput(std::string());
@@ -108,49 +82,40 @@ void Calculator::clear() {
     focusInput();
 }
 
-void Calculator::dropDup2(bool drop) {
-    const bool pending = !input_.empty();
-    if (!hasLevels(pending ? 1u : 2u)) {
-        return;
-    }
-    saveUndo();
-    if (drop) {
+void Calculator::drop2() {
+    stack_.pop_back();
+    if (input_.empty()) {
         stack_.pop_back();
-        if (!pending) {
-            stack_.pop_back();
-        }
-    } else if (pending) {
+    } else {
+        consumeInput();
+    }
+    updateDisplay();
+}
+
+void Calculator::dup2() {
+    if (!input_.empty()) {
         // [a b] i -> [a b i b i]
         const std::string b = stack_.back();
         stack_.push_back(input_);
         stack_.push_back(b);
         stack_.push_back(input_);
+        consumeInput();
     } else {
         const std::string a = stack_.level(2);
         const std::string b = stack_.level(1);
         stack_.push_back(a);
         stack_.push_back(b);
     }
-    if (pending) {
-        lastInput_ = input_;
-        changeInput(std::string());
-    }
     updateDisplay();
 }
 
 void Calculator::over() {
-    const bool pending = !input_.empty();
-    if (!hasLevels(pending ? 1u : 2u)) {
-        return;
-    }
-    saveUndo();
-    if (pending) {
+    if (!input_.empty()) {
         // [a b] i -> [a b i b]
         const std::string b = stack_.back();
         stack_.push_back(input_);
         stack_.push_back(b);
-        lastInput_ = input_;
-        changeInput(std::string());
+        consumeInput();
     } else {
         stack_.push_back(stack_.level(2));
     }
@@ -158,12 +123,7 @@ void Calculator::over() {
 }
 
 void Calculator::rotate() {
-    const bool pending = !input_.empty();
-    if (!hasLevels(pending ? 2u : 3u)) {
-        return;
-    }
-    saveUndo();
-    if (pending) {
+    if (!input_.empty()) {
         // [a b] i -> [b i] a
         std::vector<std::string> top = popTop(stack_, 2);
         stack_.push_back(std::move(top[1]));
@@ -181,11 +141,6 @@ void Calculator::rotate() {
 }
 
 void Calculator::echo() {
-    if (stack_.empty()) {
-        reportError(ErrorCode::TooFewArguments);
-        focusInput();
-        return;
-    }
     lastInput_ = input_;
     skipInputCheck_ = true;
     changeInput(input_ + stack_.back());
@@ -204,13 +159,8 @@ void Calculator::maximum() {
     focusInput();
 }
 
-std::optional<std::size_t> Calculator::checkedCount(bool ownEntryCounts) {
+std::optional<std::size_t> Calculator::takeCount(bool ownEntryCounts) {
     const bool pending = !input_.empty();
-    if (!pending && stack_.empty()) {
-        reportError(ErrorCode::TooFewArguments);
-        focusInput();
-        return std::nullopt;
-    }
     const std::optional<int> count = readCount(pending ? input_ : stack_.back());
     if (!count) {
         reportError(ErrorCode::InvalidArgument);
@@ -231,94 +181,93 @@ std::optional<std::size_t> Calculator::checkedCount(bool ownEntryCounts) {
         focusInput();
         return std::nullopt;
     }
+    if (pending) {
+        consumeInput();
+    } else {
+        stack_.pop_back();
+    }
     return static_cast<std::size_t>(*count);
 }
 
-void Calculator::dropDupN(CountedOp op) {
-    // Taken from level 1, only the entries below the count's own entry count.
-    const std::optional<std::size_t> count = checkedCount(false);
-    if (!count) {
+void Calculator::dupN() {
+    const std::optional<std::size_t> n = takeCount(false);
+    if (!n) {
         return;
     }
-    const bool pending = !input_.empty();
-    const std::size_t n = *count;
-    saveUndo();
-    if (!pending) {
-        stack_.pop_back();
-    }
-    switch (op) {
-    case CountedOp::DupN: {
-        std::vector<std::string> top = popTop(stack_, n);
-        for (int copy = 0; copy < 2; ++copy) {
-            for (const std::string& entry : top) {
-                stack_.push_back(entry);
-            }
+    const std::vector<std::string> top = popTop(stack_, *n);
+    for (int copy = 0; copy < 2; ++copy) {
+        for (const std::string& entry : top) {
+            stack_.push_back(entry);
         }
-        break;
-    }
-    case CountedOp::DropN:
-        for (std::size_t i = 0; i < n; ++i) {
-            stack_.pop_back();
-        }
-        break;
-    case CountedOp::Pick:
-        stack_.push_back(stack_.level(n));
-        break;
-    case CountedOp::Roll: {
-        std::vector<std::string> top = popTop(stack_, n);
-        for (std::size_t i = 1; i < n; ++i) {
-            stack_.push_back(std::move(top[i]));
-        }
-        stack_.push_back(std::move(top[0]));
-        break;
-    }
-    }
-    if (pending) {
-        lastInput_ = input_;
-        changeInput(std::string());
     }
     updateDisplay();
 }
 
-void Calculator::rollD(bool keep) {
-    // Keep counts the count's own entry; RollD taken from level 1 does not.
-    const std::optional<std::size_t> count = checkedCount(keep);
-    if (!count) {
+void Calculator::dropN() {
+    const std::optional<std::size_t> n = takeCount(false);
+    if (!n) {
         return;
     }
-    const bool pending = !input_.empty();
-    const std::size_t n = *count;
-    saveUndo();
-    if (pending) {
-        lastInput_ = input_;
-        changeInput(std::string());
-    } else {
+    for (std::size_t i = 0; i < *n; ++i) {
         stack_.pop_back();
     }
-    if (keep) {
-        if (stack_.size() > n) {
-            stack_.eraseFront(stack_.size() - n);
-        }
-    } else {
-        // [x_N ... x_2 x_1] -> [x_1 x_N ... x_2]
-        std::vector<std::string> top = popTop(stack_, n);
-        stack_.push_back(std::move(top[n - 1]));
-        for (std::size_t i = 0; i + 1 < n; ++i) {
-            stack_.push_back(std::move(top[i]));
-        }
+    updateDisplay();
+}
+
+void Calculator::pick() {
+    const std::optional<std::size_t> n = takeCount(false);
+    if (!n) {
+        return;
+    }
+    stack_.push_back(stack_.level(*n));
+    updateDisplay();
+}
+
+void Calculator::roll() {
+    const std::optional<std::size_t> n = takeCount(false);
+    if (!n) {
+        return;
+    }
+    std::vector<std::string> top = popTop(stack_, *n);
+    for (std::size_t i = 1; i < *n; ++i) {
+        stack_.push_back(std::move(top[i]));
+    }
+    stack_.push_back(std::move(top[0]));
+    updateDisplay();
+}
+
+void Calculator::rollD() {
+    // Taken from level 1, the count's own entry does not count.
+    const std::optional<std::size_t> n = takeCount(false);
+    if (!n) {
+        return;
+    }
+    // [x_N ... x_2 x_1] -> [x_1 x_N ... x_2]
+    std::vector<std::string> top = popTop(stack_, *n);
+    stack_.push_back(std::move(top[*n - 1]));
+    for (std::size_t i = 0; i + 1 < *n; ++i) {
+        stack_.push_back(std::move(top[i]));
     }
     updateDisplay();
     focusInput();
 }
 
-void Calculator::setMaximumStackDepth() {
-    if (input_.empty() && stack_.empty()) {
-        reportError(ErrorCode::TooFewArguments);
-        focusInput();
+void Calculator::keep() {
+    // The count's own entry counts.
+    const std::optional<std::size_t> n = takeCount(true);
+    if (!n) {
         return;
     }
+    // With the count typed in, N may be the whole depth: the stack stays as
+    // it is, and Undo Last still brings back the same stack.
+    stack_.eraseFront(stack_.size() > *n ? stack_.size() - *n : 0);
+    updateDisplay();
+    focusInput();
+}
+
+void Calculator::setMaximumStackDepth() {
     const std::string text = input_.empty() ? stack_.back() : input_;
-    dropCommand();
+    dropArgument();
     const std::optional<int> depth = readCount(text);
     // A negative depth would trim the stack to five entries for good; it is
     // refused like the other counts of 0 or less that make no sense.
@@ -332,7 +281,7 @@ void Calculator::setMaximumStackDepth() {
         if (maxStackDepth_ != 0 && stack_.size() > static_cast<std::size_t>(maxStackDepth_)) {
             stack_.eraseFront(stack_.size() - static_cast<std::size_t>(maxStackDepth_));
             // The removed entries are gone for good: Undo Last must not bring them back.
-            undoStack_ = stack_;
+            forgetUndo();
             updateDisplay();
         }
     }

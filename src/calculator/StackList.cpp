@@ -1,6 +1,7 @@
 #include "calculator/StackList.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cassert>
 
 namespace quarnel::calculator {
@@ -48,7 +49,14 @@ StackList::Chunk& StackList::writable(std::size_t c) {
     return *chunk;
 }
 
+void StackList::written() {
+    // One count for all lists, so that no two writes anywhere share a stamp.
+    static std::atomic<std::uint64_t> writes{0};
+    stamp_ = writes.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
 void StackList::push_back(std::string entry) {
+    written();
     if (chunks_.empty() || chunks_.back()->size() == kChunkSize) {
         auto chunk = std::make_shared<Chunk>();
         chunk->reserve(kChunkSize);
@@ -60,6 +68,7 @@ void StackList::push_back(std::string entry) {
 
 void StackList::pop_back() {
     assert(size_ > 0);
+    written();
     if (chunks_.back()->size() == 1) {
         chunks_.pop_back();
     } else {
@@ -70,10 +79,12 @@ void StackList::pop_back() {
 
 void StackList::setBack(std::string entry) {
     assert(size_ > 0);
+    written();
     writable(chunks_.size() - 1).back() = std::move(entry);
 }
 
 void StackList::eraseFront(std::size_t n) {
+    written();
     if (n >= size_) {
         clear();
         return;
@@ -93,6 +104,7 @@ void StackList::eraseFront(std::size_t n) {
 }
 
 void StackList::clear() {
+    written();
     chunks_.clear();
     size_ = 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -72,6 +73,10 @@ class StackList {
 
     std::vector<std::string> toVector() const;
 
+    // Changes with every write; a copy carries the stamp of its original, so
+    // a list written since it was copied has a stamp different from the copy's.
+    std::uint64_t stamp() const { return stamp_; }
+
     friend bool operator==(const StackList& a, const StackList& b);
 
   private:
@@ -83,6 +88,8 @@ class StackList {
     // last hold exactly kChunkSize, so an index is found without a search.
     std::vector<std::shared_ptr<Chunk>> chunks_;
     std::size_t size_ = 0;
+    std::uint64_t stamp_ = 0;
+    void written();
 };
 
 } // namespace quarnel::calculator

@@ -48,15 +48,10 @@ void Calculator::toggleStackNumbering() {
 }
 
 void Calculator::editLevel1() {
-    if (stack_.empty()) {
-        reportError(ErrorCode::TooFewArguments);
-        return;
-    }
     lastInput_ = input_;
     skipInputCheck_ = true;
     changeInput(std::string());
     std::string taken = stack_.back();
-    saveUndo();
     stack_.pop_back();
     // Level 1 is pending input before the redraw, so a redraw that fails never
     // leaves the entry in neither place.

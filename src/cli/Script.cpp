@@ -27,14 +27,14 @@ ParsedScript parseTokens(const std::vector<std::string>& tokens) {
         const std::string_view name =
             std::string_view(token).substr(1, token.size() >= 2 ? token.size() - 2 : 0);
         if (bracketed) {
-            const std::optional<CommandFn> command = findCommand(name);
+            const std::optional<calculator::Command> command = calculator::findCommand(name);
             if (!command) {
                 return {{}, token};
             }
             action.kind = Action::Kind::Command;
             action.command = *command;
         } else if (angled) {
-            const std::optional<calculator::Key> key = findKey(name);
+            const std::optional<calculator::Key> key = calculator::findKey(name);
             if (!key) {
                 return {{}, token};
             }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "calculator/Calculator.h"
-#include "cli/CommandNames.h"
 
 #include <optional>
 #include <string>
@@ -15,7 +14,7 @@ namespace quarnel::cli {
 struct Action {
     enum class Kind { Command, Key, Type };
     Kind kind = Kind::Type;
-    CommandFn command = nullptr;
+    calculator::Command command = calculator::Command::Enter;
     calculator::Key key = calculator::Key::Enter;
     std::string text; // the typed text (Type)
 };

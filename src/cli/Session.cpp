@@ -31,7 +31,7 @@ void Session::stackViewShown() {
 void Session::runAction(const Action& action) {
     switch (action.kind) {
     case Action::Kind::Command:
-        action.command(calculator_);
+        calculator_.run(action.command);
         break;
     case Action::Kind::Key: {
         // The key's character still reaches the line when its command failed,

@@ -1,17 +1,10 @@
 #pragma once
 
+#include "calculator/Command.h"
+
 #include <QString>
 
 namespace quarnel::demo {
-
-// Commands the script runs directly rather than through a button.
-enum class DemoCommand {
-    SetMaximumStackDepth,
-    UndoLast,
-    CloseStackView,
-    Rotate,
-    Clear,
-};
 
 // What the demo needs from the main window. The window implements it by
 // running its own commands, so everything the demo does looks and behaves
@@ -41,13 +34,15 @@ class DemoHost {
 
     // A left mouse button going down on the button with this object name: the
     // button is drawn pressed. releaseButton lets it go up again, and the
-    // button's click runs exactly as for a user's click.
+    // button's click runs exactly as for a user's click. A name that no button
+    // has is a fault of the script.
     virtual void pressButton(const QString& objectName) = 0;
     virtual void releaseButton(const QString& objectName) = 0;
 
-    // Runs a command through the window's usual dispatch (errors are shown as
-    // for the user, and the window redraws).
-    virtual void runCommand(DemoCommand command) = 0;
+    // Runs a calculator command (a menu command of the script, or the final
+    // CLR) through the window's usual dispatch (errors are shown as for the
+    // user, and the window redraws).
+    virtual void runCommand(calculator::Command command) = 0;
 };
 
 } // namespace quarnel::demo

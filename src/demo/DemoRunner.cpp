@@ -32,7 +32,7 @@ void DemoRunner::run() {
     if (host_->confirmDemo(demoConfirmationText(host_->caption()))) {
         running_ = true;
         quitRequested_ = false;
-        host_->runCommand(DemoCommand::CloseStackView);
+        host_->runCommand(calculator::Command::CloseStackView);
         const QString savedCaption = host_->caption();
         host_->setMainMenusEnabled(false);
         host_->setDemoMenusRunning(true);
@@ -58,7 +58,7 @@ void DemoRunner::finish(const QString& savedCaption) {
     host_->setMainMenusEnabled(true);
     host_->setDemoMenusRunning(false);
     quitRequested_ = false;
-    host_->runCommand(DemoCommand::Clear);
+    host_->runCommand(calculator::Command::Clear);
     running_ = false;
 }
 

@@ -9,19 +9,19 @@ namespace {
 constexpr int kStepPauseMs = 4000;
 
 DemoAction press(std::string_view button, int pauseAfterMs = kStepPauseMs) {
-    return {DemoAction::Kind::Press, button, DemoCommand::Clear, pauseAfterMs};
+    return {DemoAction::Kind::Press, button, calculator::Command::Clear, pauseAfterMs};
 }
 
 DemoAction type(std::string_view digits) {
-    return {DemoAction::Kind::Type, digits, DemoCommand::Clear, kStepPauseMs};
+    return {DemoAction::Kind::Type, digits, calculator::Command::Clear, kStepPauseMs};
 }
 
-DemoAction call(DemoCommand command, int pauseAfterMs = kStepPauseMs) {
+DemoAction call(calculator::Command command, int pauseAfterMs = kStepPauseMs) {
     return {DemoAction::Kind::Call, {}, command, pauseAfterMs};
 }
 
 DemoAction lockMenus(int pauseAfterMs) {
-    return {DemoAction::Kind::LockMenus, {}, DemoCommand::Clear, pauseAfterMs};
+    return {DemoAction::Kind::LockMenus, {}, calculator::Command::Clear, pauseAfterMs};
 }
 
 } // namespace
@@ -34,14 +34,14 @@ const std::vector<DemoStep>& demoScript() {
         {"Clear stack and input (if not empty) ->[CLR]", {press("ClearButton")}},
         {"Set binary base to decimal ->[DEC]", {press("DecButton")}},
         {"Set stack depth to unlimited ->Options/Set Maximum Stack Depth",
-         {press("NilButton"), call(DemoCommand::SetMaximumStackDepth)}},
+         {press("NilButton"), call(calculator::Command::SetMaximumStackDepth)}},
         {"Set the wordsize to 64 ->[STWS]", {type("64"), press("SetWordSizeButton")}},
         {"Enter a binary number in the input...", {type("123456789")}},
         {"Put it on the stack ->[ENT]", {press("EnterButton")}},
         {"Add the same argument to the stack ->[DUP]", {press("DuplicateButton")}},
         {"Shift the left bit of the argument ->[SL]", {press("SLButton")}},
         {"Calculate the binary OR of the two arguments ->[OR]", {press("OrButton")}},
-        {"Re-use the two original arguments ->Edit/Undo Last", {call(DemoCommand::UndoLast)}},
+        {"Re-use the two original arguments ->Edit/Undo Last", {call(calculator::Command::UndoLast)}},
         {"Convert arguments to octal ->[OCT]", {press("OctButton")}},
         {"Swap arguments on stack ->[SWAP]", {press("SwapButton")}},
         {"Multiply two arguments ->[*]", {press("MultiplyButton")}},
@@ -50,7 +50,7 @@ const std::vector<DemoStep>& demoScript() {
         // Close StackView enables Edit, Stack and Options, which stay locked
         // while the demo runs.
         {"Go back to Calculator mode ->File/Close StackView",
-         {call(DemoCommand::CloseStackView, 0), lockMenus(kStepPauseMs)}},
+         {call(calculator::Command::CloseStackView, 0), lockMenus(kStepPauseMs)}},
         {"Generate an error (too few arguments)...", {}},
         {"Multiply two arguments ->[*]", {press("MultiplyButton")}},
         {"Clear the error ->[CLR]", {press("ClearButton")}},
@@ -60,7 +60,7 @@ const std::vector<DemoStep>& demoScript() {
          {press("EnterButton", 100), press("EnterButton")}},
         {"Drop the last one ->[DROP]", {press("DropButton")}},
         {"Rotate the left byte of the argument ->[RLB]", {press("RLBButton")}},
-        {"Rotate last 3 arguments on the stack ->Stack/Rotate", {call(DemoCommand::Rotate, 2000)}},
+        {"Rotate last 3 arguments on the stack ->Stack/Rotate", {call(calculator::Command::Rotate, 2000)}},
     };
     return script;
 }

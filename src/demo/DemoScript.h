@@ -19,7 +19,7 @@ struct DemoAction {
     };
     Kind kind;
     std::string_view target;
-    DemoCommand command;
+    calculator::Command command;
     // The pause after the action; 0 for none. For Type, the pause after the
     // last digit (the digits before it are followed by kDigitPauseMs).
     int pauseAfterMs;

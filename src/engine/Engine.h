@@ -42,6 +42,9 @@ int DecFitCount(std::string_view part, std::string_view b); // part > b > 0
 std::string DecDiv(std::string_view a, std::string_view b);
 
 // --- conversions: (text, ws) -> normalised text in the target base ------------
+// Any base to any base (the same one reduces and normalises); the named
+// conversions below are this one.
+std::string ConvertBase(std::string_view text, NumberBase from, NumberBase to, int ws);
 std::string HexToBin(std::string_view hex, int ws);
 std::string OctToBin(std::string_view oct, int ws);
 std::string BinToHex(std::string_view bits, int ws);

@@ -69,7 +69,7 @@ LoadReport loadCalculatorState(const SettingsStore& store, calculator::Calculato
     }
 
     if (values.stackView) {
-        calculator.view();
+        calculator.run(calculator::Command::View);
     }
     calculator.setInputText(values.inputArgument);
     calculator.loadMaxStackDepth(values.maxStackDepth);

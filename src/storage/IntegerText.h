@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calculator/Limits.h"
+
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -11,20 +13,8 @@ namespace quarnel::storage {
 // value must fit a signed 32-bit integer; anything else does not convert.
 std::optional<std::int32_t> readIntegerText(std::string_view text);
 
-// The word size the calculator keeps: 0 or below means 64, above 128 is 128.
-constexpr int limitWordSize(std::int64_t ws) {
-    if (ws <= 0) {
-        return 64;
-    }
-    return ws > 128 ? 128 : static_cast<int>(ws);
-}
-
-// The maximum stack depth: 0 or below is unlimited (0), 1 to 4 become 5.
-constexpr int limitMaxStackDepth(std::int32_t depth) {
-    if (depth <= 0) {
-        return 0;
-    }
-    return depth < 5 ? 5 : depth;
-}
+// The calculator's limits on the word size and the maximum stack depth.
+using calculator::limitMaxStackDepth;
+using calculator::limitWordSize;
 
 } // namespace quarnel::storage

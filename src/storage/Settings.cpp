@@ -47,7 +47,7 @@ SettingsValues readSettings(const SettingTexts& texts, const WindowOptions& atSt
     w.stayOnTop = integerOf(texts, Setting::StayonTop, 0) != 0;
 
     v.base = baseFromStoredCode(integerOf(texts, Setting::Base, 1)).value_or(NumberBase::Hex);
-    v.wordSize = limitWordSize(integerOf(texts, Setting::WordSize, 64));
+    v.wordSize = limitWordSize(integerOf(texts, Setting::WordSize, calculator::kDefaultWordSize));
     v.stackView = integerOf(texts, Setting::CalculatorMode, 0) != 0;
     v.inputArgument = textOf(texts, Setting::InputArgument).value_or(std::string());
     v.maxStackDepth = limitMaxStackDepth(integerOf(texts, Setting::MaxStackDepth, 0));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculator/Limits.h"
 #include "engine/NumberBase.h"
 #include "storage/WindowOptions.h"
 
@@ -64,7 +65,7 @@ struct SettingsValues {
     WindowOptions window;
     bool stackNumbering = true;
     engine::NumberBase base = engine::NumberBase::Hex;
-    int wordSize = 64;
+    int wordSize = calculator::kDefaultWordSize;
     bool stackView = false; // the StackView listing was open
     std::string inputArgument;
     int maxStackDepth = 0;

@@ -35,7 +35,7 @@ struct SaveOutcome {
 // of BACKUP.STK; the native store keeps only the entries.
 struct BackupContent {
     engine::NumberBase base = engine::NumberBase::Hex;
-    int wordSize = 64;
+    int wordSize = calculator::kDefaultWordSize;
     std::vector<std::string_view> entries; // deepest first
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculator/Limits.h"
 #include "engine/NumberBase.h"
 #include "storage/StoredBase.h"
 
@@ -40,7 +41,7 @@ std::string encodeStackFile(engine::NumberBase base, int wordSize, const Entries
 
 struct StackFileData {
     engine::NumberBase base = engine::NumberBase::Hex;
-    int wordSize = 64; // already limited to 1..128
+    int wordSize = calculator::kDefaultWordSize; // already limited to 1..128
     std::vector<std::string> entries;
 };
 

@@ -1,117 +1,61 @@
 #pragma once
 
+#include "calculator/Command.h"
+
+#include <compare>
+#include <cstdint>
+#include <optional>
+
 namespace quarnel::ui {
 
-// Everything a button, key or menu item of the main window can ask for. The
-// window turns each one into exactly one call (a calculator command, a window
-// command or one of the hooks other layers plug in) at one dispatch point.
-enum class Command {
-    None, // submenus and separators
+// What a button, key or menu item of the main window asks for: a row of the
+// calculator's command table, or one of the window's own commands.
+class Command {
+  public:
+    // Command::Add, Command::Dup2, ...: the calculator's commands.
+    using enum calculator::Command;
 
-    // digit buttons
-    Digit0,
-    Digit1,
-    Digit2,
-    Digit3,
-    Digit4,
-    Digit5,
-    Digit6,
-    Digit7,
-    Digit8,
-    Digit9,
-    DigitA,
-    DigitB,
-    DigitC,
-    DigitD,
-    DigitE,
-    DigitF,
+    // The window's own commands.
+    enum Own : std::uint8_t {
+        None, // submenus and separators
+        LoadStack,
+        SaveStack,
+        SetupPrinter,
+        PrintStack,
+        Exit,
+        StayOnTop,
+        ColorBackground,
+        ColorStack,
+        ColorFont,
+        StoreInIniFile,
+        StoreInRegistry,
+        RunDemo,
+        QuitDemo,
+        HelpContents,
+        HelpSearch,
+        About,
+    };
 
-    Enter,
+    constexpr Command() = default;
+    constexpr Command(Own own) : code_(kOwnBase + own) {}
+    constexpr Command(calculator::Command command) : code_(static_cast<int>(command)) {}
 
-    // two-operand operations
-    Add,
-    Subtract,
-    Multiply,
-    Divide,
-    And,
-    Or,
-    Xor,
+    // The calculator's row, when it is one.
+    constexpr std::optional<calculator::Command> calculatorCommand() const {
+        if (code_ >= kOwnBase) {
+            return std::nullopt;
+        }
+        return static_cast<calculator::Command>(code_);
+    }
+    constexpr Own own() const {
+        return code_ >= kOwnBase ? static_cast<Own>(code_ - kOwnBase) : None;
+    }
 
-    // one-operand operations
-    Not,
-    Neg,
-    ShiftLeft,
-    ShiftRight,
-    ArithShiftRight,
-    ShiftLeftByte,
-    ShiftRightByte,
-    RotateLeft,
-    RotateRight,
-    RotateLeftByte,
-    RotateRightByte,
+    friend constexpr auto operator<=>(Command, Command) = default;
 
-    // base and word size
-    BaseHex,
-    BaseDec,
-    BaseBin,
-    BaseOct,
-    SetWordSize,
-    RecallWordSize,
-
-    // stack buttons
-    Drop,
-    Dup,
-    Swap,
-    Delete,
-    Clear,
-    View,
-
-    // File menu
-    CloseStackView,
-    LoadStack,
-    SaveStack,
-    SetupPrinter,
-    PrintStack,
-    Exit,
-
-    // Edit menu
-    UndoLast,
-    RestoreInput,
-
-    // Stack menu
-    EditLevel1,
-    Dup2,
-    Drop2,
-    DupN,
-    DropN,
-    Pick,
-    Roll,
-    RollD,
-    Over,
-    Keep,
-    Rotate,
-    Echo,
-    Depth,
-    Maximum,
-
-    // Options menu
-    UseStackNumbering,
-    SetMaximumStackDepth,
-    StayOnTop,
-    ColorBackground,
-    ColorStack,
-    ColorFont,
-    StoreInIniFile,
-    StoreInRegistry,
-
-    // Demo menu
-    RunDemo,
-    QuitDemo,
-
-    // Help menu
-    HelpContents,
-    HelpSearch,
-    About,
+  private:
+    static constexpr int kOwnBase = 256;
+    int code_ = kOwnBase + None;
 };
 
 } // namespace quarnel::ui

@@ -36,9 +36,6 @@ namespace quarnel::ui {
 
 namespace {
 
-using calculator::ArithOp;
-using calculator::CountedOp;
-using calculator::UnaryOp;
 using engine::NumberBase;
 
 QString fromStd(const std::string& text) {
@@ -70,14 +67,6 @@ void setUpDisplayBox(QTextEdit* box, Qt::Alignment alignment) {
     box->document()->setDefaultTextOption(option);
     box->viewport()->setCursor(Qt::ArrowCursor);
     box->setContextMenuPolicy(Qt::PreventContextMenu);
-}
-
-int digitIndex(Command command) {
-    return static_cast<int>(command) - static_cast<int>(Command::Digit0);
-}
-
-Command digitCommand(int value) {
-    return static_cast<Command>(static_cast<int>(Command::Digit0) + value);
 }
 
 } // namespace
@@ -155,7 +144,9 @@ void MainWindow::buildClientArea() {
 
 void MainWindow::buildButtons() {
     for (const ButtonSpec& spec : buttonTable()) {
-        auto* button = new QPushButton(QString::fromLatin1(spec.caption), client_);
+        const std::string_view caption = calculator::commandRow(spec.command).caption;
+        auto* button = new QPushButton(
+            QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())), client_);
         button->setObjectName(QString::fromLatin1(spec.objectName));
         button->setGeometry(spec.x, spec.y, spec.width, spec.height);
         button->setFont(makeFont(spec.font));
@@ -172,7 +163,9 @@ void MainWindow::buildMenus() {
     QList<QKeySequence> shortcuts;
     for (const MenuSpec& spec : menuTable()) {
         const QString name = QString::fromLatin1(spec.objectName);
-        const QString caption = QString::fromLatin1(spec.caption);
+        const std::string_view menuText = menuCaption(spec);
+        const QString caption =
+            QString::fromLatin1(menuText.data(), static_cast<qsizetype>(menuText.size()));
         open.resize(static_cast<std::size_t>(spec.depth));
         switch (spec.kind) {
         case MenuSpec::Kind::Menu: {
@@ -219,13 +212,30 @@ void MainWindow::buildMenus() {
 
 void MainWindow::loadState() {
     if (hooks_.loadState)
-        runGuarded([this] { hooks_.loadState(*this); });
+        runGuarded([this] { hooks_.loadState(); });
     else
         redraw();
 }
 
 void MainWindow::execute(Command command) {
-    runGuarded([this, command] { perform(command); });
+    if (const std::optional<calculator::Command> row = command.calculatorCommand()) {
+        runGuarded([this, row] { calc_.run(*row); });
+        return;
+    }
+    switch (command.own()) {
+    case Command::RunDemo:
+        // The demo presses the buttons itself, each press a command of its own.
+        callHook(hooks_.runDemo);
+        redraw();
+        break;
+    case Command::Exit:
+        // The close sequence saves through its own guard.
+        close();
+        break;
+    default:
+        runGuarded([this, command] { perform(command.own()); });
+        break;
+    }
 }
 
 void MainWindow::runGuarded(const std::function<void()>& work) {
@@ -235,240 +245,69 @@ void MainWindow::runGuarded(const std::function<void()>& work) {
         dialogs_->error(this, QString::fromUtf8(failure.what()));
     } catch (const std::bad_alloc&) {
         dialogs_->error(this, QString::fromLatin1(engine::kOutOfMemoryMessage));
+    } catch (const std::exception& failure) {
+        dialogs_->error(this, QString::fromUtf8(failure.what()));
     }
     redraw();
 }
 
-void MainWindow::perform(Command command) {
-    using enum Command;
+void MainWindow::perform(Command::Own command) {
     switch (command) {
-    case None:
+    case Command::None:
+    case Command::RunDemo:
+    case Command::Exit:
         break;
-    case Digit0:
-    case Digit1:
-    case Digit2:
-    case Digit3:
-    case Digit4:
-    case Digit5:
-    case Digit6:
-    case Digit7:
-    case Digit8:
-    case Digit9:
-    case DigitA:
-    case DigitB:
-    case DigitC:
-    case DigitD:
-    case DigitE:
-    case DigitF:
-        calc_.digit(digitIndex(command));
-        break;
-    case Enter:
-        calc_.enter();
-        break;
-    case Add:
-        calc_.arithmetic(ArithOp::Add);
-        break;
-    case Subtract:
-        calc_.arithmetic(ArithOp::Subtract);
-        break;
-    case Multiply:
-        calc_.arithmetic(ArithOp::Multiply);
-        break;
-    case Divide:
-        calc_.arithmetic(ArithOp::Divide);
-        break;
-    case And:
-        calc_.arithmetic(ArithOp::And);
-        break;
-    case Or:
-        calc_.arithmetic(ArithOp::Or);
-        break;
-    case Xor:
-        calc_.arithmetic(ArithOp::Xor);
-        break;
-    case Not:
-        calc_.oneArgument(UnaryOp::Not);
-        break;
-    case Neg:
-        calc_.oneArgument(UnaryOp::Neg);
-        break;
-    case ShiftLeft:
-        calc_.oneArgument(UnaryOp::ShiftLeft);
-        break;
-    case ShiftRight:
-        calc_.oneArgument(UnaryOp::ShiftRight);
-        break;
-    case ArithShiftRight:
-        calc_.oneArgument(UnaryOp::ArithShiftRight);
-        break;
-    case ShiftLeftByte:
-        calc_.oneArgument(UnaryOp::ShiftLeftByte);
-        break;
-    case ShiftRightByte:
-        calc_.oneArgument(UnaryOp::ShiftRightByte);
-        break;
-    case RotateLeft:
-        calc_.oneArgument(UnaryOp::RotateLeft);
-        break;
-    case RotateRight:
-        calc_.oneArgument(UnaryOp::RotateRight);
-        break;
-    case RotateLeftByte:
-        calc_.oneArgument(UnaryOp::RotateLeftByte);
-        break;
-    case RotateRightByte:
-        calc_.oneArgument(UnaryOp::RotateRightByte);
-        break;
-    case BaseHex:
-        calc_.baseButton(NumberBase::Hex);
-        break;
-    case BaseDec:
-        calc_.baseButton(NumberBase::Dec);
-        break;
-    case BaseBin:
-        calc_.baseButton(NumberBase::Bin);
-        break;
-    case BaseOct:
-        calc_.baseButton(NumberBase::Oct);
-        break;
-    case SetWordSize:
-        calc_.setWordSize();
-        break;
-    case RecallWordSize:
-        calc_.recallWordSize();
-        break;
-    case Drop:
-        calc_.drop();
-        break;
-    case Dup:
-        calc_.dup();
-        break;
-    case Swap:
-        calc_.swap();
-        break;
-    case Delete:
-        calc_.del();
-        break;
-    case Clear:
-        calc_.clear();
-        break;
-    case View:
-        calc_.view();
-        break;
-    case CloseStackView:
-        calc_.closeStackView();
-        break;
-    case LoadStack:
+    case Command::LoadStack:
         callHook(hooks_.loadStack);
         break;
-    case SaveStack:
+    case Command::SaveStack:
         callHook(hooks_.saveStack);
         break;
-    case SetupPrinter:
+    case Command::SetupPrinter:
         callHook(hooks_.setupPrinter);
         break;
-    case PrintStack:
+    case Command::PrintStack:
         callHook(hooks_.printStack);
         break;
-    case Exit:
-        close();
-        break;
-    case UndoLast:
-        calc_.undoLast();
-        break;
-    case RestoreInput:
-        calc_.restoreInput();
-        break;
-    case EditLevel1:
-        calc_.editLevel1();
-        break;
-    case Dup2:
-        calc_.dropDup2(false);
-        break;
-    case Drop2:
-        calc_.dropDup2(true);
-        break;
-    case DupN:
-        calc_.dropDupN(CountedOp::DupN);
-        break;
-    case DropN:
-        calc_.dropDupN(CountedOp::DropN);
-        break;
-    case Pick:
-        calc_.dropDupN(CountedOp::Pick);
-        break;
-    case Roll:
-        calc_.dropDupN(CountedOp::Roll);
-        break;
-    case RollD:
-        calc_.rollD(false);
-        break;
-    case Keep:
-        calc_.rollD(true);
-        break;
-    case Over:
-        calc_.over();
-        break;
-    case Rotate:
-        calc_.rotate();
-        break;
-    case Echo:
-        calc_.echo();
-        break;
-    case Depth:
-        calc_.depth();
-        break;
-    case Maximum:
-        calc_.maximum();
-        break;
-    case UseStackNumbering:
-        calc_.toggleStackNumbering();
-        break;
-    case SetMaximumStackDepth:
-        calc_.setMaximumStackDepth();
-        break;
-    case StayOnTop:
+    case Command::StayOnTop:
         toggleStayOnTop();
         break;
-    case ColorBackground:
-    case ColorStack:
-    case ColorFont:
+    case Command::ColorBackground:
+    case Command::ColorStack:
+    case Command::ColorFont:
         adjustColor(command);
         break;
-    case StoreInIniFile:
+    case Command::StoreInIniFile:
         // Either item switches to the other store.
         if (hooks_.storeInIniFile)
-            hooks_.storeInIniFile(*this);
+            hooks_.storeInIniFile();
         else
             setStateInRegistry(!stateInRegistry_);
         break;
-    case StoreInRegistry:
+    case Command::StoreInRegistry:
         if (hooks_.storeInRegistry)
-            hooks_.storeInRegistry(*this);
+            hooks_.storeInRegistry();
         else
             setStateInRegistry(!stateInRegistry_);
         break;
-    case RunDemo:
-        callHook(hooks_.runDemo);
-        break;
-    case QuitDemo:
+    case Command::QuitDemo:
         callHook(hooks_.quitDemo);
         break;
-    case HelpContents:
+    case Command::HelpContents:
         showHelp(false);
         break;
-    case HelpSearch:
+    case Command::HelpSearch:
         showHelp(true);
         break;
-    case About:
+    case Command::About:
         showAbout();
         break;
     }
 }
 
-void MainWindow::callHook(const std::function<void(MainWindow&)>& hook) {
+void MainWindow::callHook(const std::function<void()>& hook) {
     if (hook)
-        hook(*this);
+        hook();
 }
 
 void MainWindow::redraw() {
@@ -487,7 +326,7 @@ void MainWindow::redraw() {
     buttons_.value(Command::BaseBin)->setText(fromStd(calc_.baseCaption(NumberBase::Bin)));
     buttons_.value(Command::BaseOct)->setText(fromStd(calc_.baseCaption(NumberBase::Oct)));
     for (int value = 0; value < 16; ++value)
-        buttons_.value(digitCommand(value))->setEnabled(calc_.digitEnabled(value));
+        buttons_.value(calculator::digitCommand(value))->setEnabled(calc_.digitEnabled(value));
 
     numberMemo_->setVisible(calc_.stackNumbering());
 
@@ -637,7 +476,7 @@ void MainWindow::setFontColor(const QColor& color) {
     }
 }
 
-void MainWindow::adjustColor(Command which) {
+void MainWindow::adjustColor(Command::Own which) {
     StayOnTopSuspension suspension(*this);
     // The dialog opens on the colour chosen last time, not on the target's.
     const std::optional<QColor> chosen = dialogs_->chooseColor(this, lastChosenColor_);
@@ -693,11 +532,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         help_->close();
     if (hooks_.saveState) {
         bool saved = false;
-        try {
-            saved = hooks_.saveState(*this);
-        } catch (const std::exception& failure) {
-            dialogs_->error(this, QString::fromUtf8(failure.what()));
-        }
+        runGuarded([this, &saved] { saved = hooks_.saveState(); });
         if (!saved) {
             event->ignore();
             return;

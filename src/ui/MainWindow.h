@@ -27,8 +27,9 @@ class InputLine;
 
 // The calculator window: stack display, input line, 47 buttons and the menu
 // bar. It holds no calculator state of its own: every button, key and menu
-// command goes through execute(), which runs the command on the calculator and
-// redraws the window from the calculator's state.
+// command goes through execute(), which passes a calculator command to the
+// calculator or runs one of the window's own, and redraws the window from the
+// calculator's state.
 class MainWindow : public QMainWindow, private calculator::CalculatorHost {
     Q_OBJECT
   public:
@@ -49,11 +50,10 @@ class MainWindow : public QMainWindow, private calculator::CalculatorHost {
     void loadState();
 
     // The one dispatch point: runs the command, shows an engine failure in the
-    // error box, and redraws from the calculator's state.
+    // error box, and redraws from the calculator's state. Run Demo and Exit
+    // start from here too, but their steps (the demo's presses, the close
+    // sequence) are dispatched each on their own.
     void execute(Command command);
-    // The same guard around any other piece of work on the calculator (the
-    // hooks use it for stack files and the demo).
-    void runGuarded(const std::function<void()>& work);
     // Rewrites every control from the calculator's state.
     void redraw();
     // Writes the calculator's listing into StackMemo now, shown or not (a
@@ -103,17 +103,21 @@ class MainWindow : public QMainWindow, private calculator::CalculatorHost {
     void buildClientArea();
     void buildButtons();
     void buildMenus();
-    void perform(Command command);
+    void perform(Command::Own command);
+    // Runs the work, shows an engine failure (or any other failure) in the
+    // error box, and redraws. Only the ways in from the user call it: never a
+    // command, so that no command runs inside another.
+    void runGuarded(const std::function<void()>& work);
     void showMessage(const std::string& text) override;
     void stackViewShown() override;
     void onInputEdited(const QString& text);
     void onInputKey(QKeyEvent* event);
-    void adjustColor(Command which);
+    void adjustColor(Command::Own which);
     void showHelp(bool index);
     void showAbout();
     void applyMenuStates();
     void syncInputLine();
-    void callHook(const std::function<void(MainWindow&)>& hook);
+    void callHook(const std::function<void()>& hook);
 
     calculator::Calculator calc_;
     std::unique_ptr<WindowDialogs> dialogs_;
@@ -133,7 +137,6 @@ class MainWindow : public QMainWindow, private calculator::CalculatorHost {
     bool stateInRegistry_ = false;
     bool demoMenus_ = false;
     bool listingPending_ = false;
-    bool redrawing_ = false;
     QString shownDisplay_;
 
     // Dragging by the body where the window system cannot move the window itself.

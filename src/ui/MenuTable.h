@@ -3,6 +3,7 @@
 #include "ui/Command.h"
 
 #include <span>
+#include <string_view>
 
 namespace quarnel::ui {
 
@@ -13,7 +14,8 @@ struct MenuSpec {
     Kind kind;
     int depth;              // 0 = menu bar, 1 = item of a menu, 2 = item of a submenu
     const char* objectName; // empty for separators
-    const char* caption;    // with the access-key ampersand
+    const char* caption;    // with the access-key ampersand; empty for calculator commands
+
     const char* shortcut;   // portable key sequence text, empty for none
     bool checkable;
     bool checked; // at start
@@ -22,5 +24,8 @@ struct MenuSpec {
 };
 
 std::span<const MenuSpec> menuTable();
+
+// The row's caption, or for a calculator command the caption of its command row.
+std::string_view menuCaption(const MenuSpec& spec);
 
 } // namespace quarnel::ui

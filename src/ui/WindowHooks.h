@@ -4,32 +4,30 @@
 
 namespace quarnel::ui {
 
-class MainWindow;
-
 // The places where the settings store, the stack files, printing and the demo
 // plug into the window. An empty hook leaves its menu command without effect.
 struct WindowHooks {
     // Start: reads the saved state over the initial one (settings and the stack
     // backup). Runs once, from MainWindow::loadState().
-    std::function<void(MainWindow&)> loadState;
+    std::function<void()> loadState;
     // Close: writes the settings and the stack backup. Returns false after
     // telling the user what went wrong; the window then stays open.
-    std::function<bool(MainWindow&)> saveState;
+    std::function<bool()> saveState;
 
     // File menu.
-    std::function<void(MainWindow&)> loadStack;
-    std::function<void(MainWindow&)> saveStack;
-    std::function<void(MainWindow&)> setupPrinter;
-    std::function<void(MainWindow&)> printStack;
+    std::function<void()> loadStack;
+    std::function<void()> saveStack;
+    std::function<void()> setupPrinter;
+    std::function<void()> printStack;
 
     // Options / Save Calculator State. Without a hook the window only moves
     // the check mark.
-    std::function<void(MainWindow&)> storeInIniFile;
-    std::function<void(MainWindow&)> storeInRegistry;
+    std::function<void()> storeInIniFile;
+    std::function<void()> storeInRegistry;
 
     // Demo menu, and the demo's answer to the close sequence.
-    std::function<void(MainWindow&)> runDemo;
-    std::function<void(MainWindow&)> quitDemo;
+    std::function<void()> runDemo;
+    std::function<void()> quitDemo;
     std::function<bool()> demoRunning;
     std::function<void()> requestDemoQuit;
 };

@@ -90,6 +90,20 @@ TEST(StackListTest, CopiesAreIndependentInBothDirections) {
     EXPECT_TRUE(copy != original);
 }
 
+TEST(StackListTest, EveryWriteChangesTheStamp) {
+    StackList list{"1", "2"};
+    const StackList copy = list;
+    EXPECT_EQ(list.stamp(), copy.stamp());
+    for (const auto& write : std::initializer_list<void (*)(StackList&)>{
+             [](StackList& l) { l.push_back("3"); }, [](StackList& l) { l.pop_back(); },
+             [](StackList& l) { l.setBack("4"); }, [](StackList& l) { l.eraseFront(0); },
+             [](StackList& l) { l.clear(); }, [](StackList& l) { l.clear(); }}) {
+        const std::uint64_t before = list.stamp();
+        write(list);
+        EXPECT_NE(list.stamp(), before);
+    }
+}
+
 TEST(StackListTest, LevelsCountFromTheTop) {
     StackList list{"a", "b", "c"};
     EXPECT_EQ(list.level(1), "c");

@@ -1,95 +1,100 @@
-#include "TestHost.h"
+// What settings, backups and stack files put into the calculator, and the
+// display helpers printing shares.
 
-#include "engine/EngineError.h"
+#include "calculator/Calculator.h"
+#include "engine/Engine.h"
 
 #include <gtest/gtest.h>
 
-#include <utility>
+#include <random>
+#include <string>
+#include <vector>
 
-namespace quarnel::calculator::test {
+namespace quarnel::calculator {
 namespace {
 
-class WordSizeLimitTest : public testing::TestWithParam<std::pair<int, int>> {};
+using Entries = std::vector<std::string>;
+using Lines = std::array<std::string, Calculator::kDisplayLines>;
 
-TEST_P(WordSizeLimitTest, StaysWithin1To128) {
-    Calculator c;
-    c.loadWordSize(GetParam().first);
-    EXPECT_EQ(c.wordSize(), GetParam().second);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Values, WordSizeLimitTest, testing::Values(
-    std::pair{0, 64},
-    std::pair{-5, 64},
-    std::pair{200, 128},
-    std::pair{128, 128},
-    std::pair{1, 1}));
-// clang-format on
-
-class DepthLimitTest : public testing::TestWithParam<std::pair<int, int>> {};
-
-TEST_P(DepthLimitTest, IsZeroOrAtLeastFive) {
-    Calculator c;
-    c.loadMaxStackDepth(GetParam().first);
-    EXPECT_EQ(c.maxStackDepth(), GetParam().second);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Values, DepthLimitTest, testing::Values(
-    std::pair{3, 5},
-    std::pair{-1, 0},
-    std::pair{0, 0},
-    std::pair{5, 5},
-    std::pair{100, 100}));
-// clang-format on
-
-TEST(StateEntryTest, LoadBaseSwitchesWithoutConverting) {
-    Calculator c;
-    c.loadStack({"10"});
-    c.loadBase(NumberBase::Oct);
-    EXPECT_EQ(entries(c.stack()), Entries{"10"});
-    EXPECT_EQ(c.baseCaption(NumberBase::Oct), "<OCT>");
-    EXPECT_FALSE(c.digitEnabled(8));
-    EXPECT_TRUE(c.digitEnabled(7));
+TEST(LimitsTest, WordSizeAndDepth) {
+    // clang-format off
+    const std::pair<std::int64_t, int> wordSizes[] = {{-5, 64}, {0, 64}, {1, 1}, {64, 64}, {128, 128}, {129, 128}, {1LL << 40, 128}};
+    const std::pair<std::int64_t, int> depths[] = {{-1, 0}, {0, 0}, {1, 5}, {4, 5}, {5, 5}, {6, 6}, {100000, 100000}};
+    // clang-format on
+    for (const auto& [given, kept] : wordSizes)
+        EXPECT_EQ(limitWordSize(given), kept) << given;
+    for (const auto& [given, kept] : depths)
+        EXPECT_EQ(limitMaxStackDepth(given), kept) << given;
 }
 
 TEST(StateEntryTest, BackupKeepsUndoButLoadStackDoesNot) {
     Calculator c;
-    c.setInputText("9");
-    c.enter();
     c.loadStack({"1", "2"});
     EXPECT_TRUE(c.undoStack().empty());
     EXPECT_EQ(c.displayLines()[4], "2");
-
     c.replaceStack({"3", "4"});
-    c.undoLast();
-    EXPECT_EQ(entries(c.stack()), (Entries{"3", "4"}));
+    c.run(Command::UndoLast);
+    EXPECT_EQ(c.stack().toVector(), (Entries{"3", "4"}));
 }
 
-TEST(LoadStackFileTest, TakesTheFilesBaseAndWordSize) {
+TEST(StateEntryTest, StackFileTakesItsBaseAndWordSize) {
     Calculator c;
     c.loadWordSize(8);
-    c.setInputText("A");
-    c.loadStackFile(NumberBase::Oct, 32, {"17", "777"});
+    c.loadInputText("A");
+    c.loadStackFile(NumberBase::Oct, 200, {"17", "777"});
     EXPECT_EQ(c.currentBase(), NumberBase::Oct);
-    EXPECT_EQ(c.wordSize(), 32);
-    EXPECT_EQ(entries(c.stack()), (Entries{"17", "777"}));
+    EXPECT_EQ(c.wordSize(), 128);
     EXPECT_EQ(c.inputText(), "12");
     EXPECT_EQ(c.baseCaption(NumberBase::Oct), "<OCT>");
     EXPECT_EQ(c.displayLines()[4], "777");
-    c.undoLast();
-    EXPECT_EQ(entries(c.stack()), (Entries{"17", "777"}));
+
+    c.loadInputText("XYZ"); // a conversion the engine refuses changes nothing
+    EXPECT_THROW(c.loadStackFile(NumberBase::Dec, 16, {"1"}), engine::EngineError);
+    EXPECT_EQ(c.stack().toVector(), (Entries{"17", "777"}));
+    EXPECT_EQ(c.currentBase(), NumberBase::Oct);
+    EXPECT_EQ(c.wordSize(), 128);
 }
 
-TEST(LoadStackFileTest, InputThatCannotBeConvertedChangesNothing) {
+TEST(StateEntryTest, AnEntryTheEngineRefusesStopsTheRedrawAtItsLine) {
     Calculator c;
-    c.loadStack({"5"});
-    c.loadInputText("XYZ");
-    EXPECT_THROW(c.loadStackFile(NumberBase::Dec, 16, {"1"}), engine::EngineError);
-    EXPECT_EQ(entries(c.stack()), Entries{"5"});
-    EXPECT_EQ(c.currentBase(), NumberBase::Hex);
-    EXPECT_EQ(c.wordSize(), 64);
+    c.loadStack({"1", "2", "3"});
+    // Line 4 shows level 2: lines 1 to 3 are rewritten, 4 and 5 keep their text.
+    EXPECT_THROW(c.loadStack({"4", "XYZ", "5"}), engine::EngineError);
+    EXPECT_EQ(c.displayLines(), (Lines{"", "", "4", "2", "3"}));
+}
+
+TEST(StateEntryTest, PastingKeepsTheTextBeforeTheFirstInvalidCharacter) {
+    Calculator c;
+    const std::string valid(20000, '7');
+    c.setInputText(valid + "x" + std::string(12767, '1'));
+    EXPECT_EQ(c.inputText(), valid);
+    c.run(Command::BaseBin);
+    c.setInputText("1012");
+    EXPECT_EQ(c.inputText(), "101");
+}
+
+// The shortcut for entries already in normal form must agree with the engine.
+TEST(StateEntryTest, NormalizeEntryAgreesWithTheEngine) {
+    std::mt19937 random(7);
+    const std::pair<NumberBase, std::string_view> digitSets[] = {
+        {NumberBase::Hex, "0123456789ABCDEFabcdef"},
+        {NumberBase::Oct, "01234567"},
+        {NumberBase::Dec, "0123456789"}};
+    for (const auto& [base, digits] : digitSets) {
+        Calculator c;
+        c.loadBase(base);
+        for (int ws : {1, 3, 4, 8, 9, 13, 31, 32, 33, 63, 64, 65, 127, 128}) {
+            c.loadWordSize(ws);
+            for (int length = 1; length <= 45; ++length) {
+                std::string text;
+                for (int i = 0; i < length; ++i)
+                    text += digits[random() % digits.size()];
+                ASSERT_EQ(c.normalizeEntry(text), engine::ConvertBase(text, base, base, ws))
+                    << text << " ws " << ws;
+            }
+        }
+    }
 }
 
 } // namespace
-} // namespace quarnel::calculator::test
+} // namespace quarnel::calculator

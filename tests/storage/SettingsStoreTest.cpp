@@ -35,7 +35,7 @@ WindowOptions laidOut() {
 void push(Calculator& c, const std::vector<std::string>& entries) {
     for (const auto& e : entries) {
         c.setInputText(e);
-        c.enter();
+        c.run(quarnel::calculator::Command::Enter);
     }
 }
 
@@ -91,15 +91,15 @@ const std::pair<const char*, Remembered> kSessions[] = {
 Remembered applySession(const Remembered& s, Calculator& calc, WindowOptions& options) {
     options = s.window;
     if (calc.stackNumbering() != s.numbering) {
-        calc.toggleStackNumbering();
+        calc.run(quarnel::calculator::Command::UseStackNumbering);
     }
     push(calc, s.stack);
-    calc.baseButton(s.base);
+    calc.run(quarnel::calculator::baseCommand(s.base));
     calc.loadWordSize(s.wordSize);
     calc.setInputText(s.input);
     calc.loadMaxStackDepth(s.maxDepth);
     if (s.stackView) {
-        calc.view();
+        calc.run(quarnel::calculator::Command::View);
     }
     return remembered(calc, options);
 }
@@ -213,7 +213,7 @@ TEST(SettingsStore, NativeBackupComesBackInTheOrderOfItsNumbersAndGoesWithAnEmpt
     std::vector<std::string> back;
     runProgram(box, [&](Calculator& c, WindowOptions&) {
         back = c.stack().toVector();
-        c.clear();
+        c.run(quarnel::calculator::Command::Clear);
     });
     EXPECT_EQ(back, twelve);
     EXPECT_FALSE(hasBackupKey());

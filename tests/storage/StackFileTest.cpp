@@ -24,7 +24,7 @@ using test::writeBytes;
 void push(Calculator& c, const std::vector<std::string>& entries) {
     for (const auto& e : entries) {
         c.setInputText(e);
-        c.enter();
+        c.run(quarnel::calculator::Command::Enter);
     }
 }
 
@@ -99,7 +99,7 @@ TEST(StackFile, LoadTakesBaseWordSizeAndEntriesAndUndoKeepsThem) {
     EXPECT_EQ(calc.inputText(), "12"); // the input line converted as by the base button
     EXPECT_EQ(calc.displayLines()[3], "17");
     EXPECT_EQ(calc.displayLines()[4], "777");
-    calc.undoLast();
+    calc.run(quarnel::calculator::Command::UndoLast);
     EXPECT_EQ(calc.stack().toVector(), (std::vector<std::string>{"17", "777"}));
 }
 

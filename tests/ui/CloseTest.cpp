@@ -15,7 +15,7 @@ TEST_F(WindowTest, CloseDuringTheDemoIsRefusedAndStopsIt) {
         ++quitRequests;
         running = false; // the demo stops at its next step
     };
-    window().hooks().saveState = [&](quarnel::ui::MainWindow&) {
+    window().hooks().saveState = [&] {
         ++saves;
         return true;
     };
@@ -34,16 +34,14 @@ TEST_F(WindowTest, CloseDuringTheDemoIsRefusedAndStopsIt) {
 TEST_F(WindowTest, FailedSaveKeepsTheWindowOpen) {
     struct Case {
         const char* name;
-        std::function<bool(quarnel::ui::MainWindow&)> save;
+        std::function<bool()> save;
         bool closes;
         bool errorBox;
     };
     const Case cases[] = {
-        {"refused", [](quarnel::ui::MainWindow&) { return false; }, false, false},
-        {"throws",
-         [](quarnel::ui::MainWindow&) -> bool { throw std::runtime_error("Unable to write"); },
-         false, true},
-        {"saved", [](quarnel::ui::MainWindow&) { return true; }, true, false},
+        {"refused", [] { return false; }, false, false},
+        {"throws", []() -> bool { throw std::runtime_error("Unable to write"); }, false, true},
+        {"saved", [] { return true; }, true, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -58,7 +56,7 @@ TEST_F(WindowTest, FailedSaveKeepsTheWindowOpen) {
 
 TEST_F(WindowTest, ExitClosesLikeTheCloseButton) {
     int saves = 0;
-    window().hooks().saveState = [&](quarnel::ui::MainWindow&) {
+    window().hooks().saveState = [&] {
         ++saves;
         return saves > 1; // the first attempt fails
     };
@@ -71,8 +69,8 @@ TEST_F(WindowTest, ExitClosesLikeTheCloseButton) {
 
 TEST_F(WindowTest, CloseShutsTheHelpViewerFirst) {
     bool helpOpenWhileSaving = true;
-    window().hooks().saveState = [&](quarnel::ui::MainWindow& w) {
-        helpOpenWhileSaving = w.helpViewer() && w.helpViewer()->isVisible();
+    window().hooks().saveState = [&] {
+        helpOpenWhileSaving = window().helpViewer() && window().helpViewer()->isVisible();
         return true;
     };
     choose("Contents1");
@@ -85,10 +83,10 @@ TEST_F(WindowTest, CloseShutsTheHelpViewerFirst) {
 
 TEST_F(WindowTest, LoadHookRunsOnceOverTheInitialState) {
     int loads = 0;
-    window().hooks().loadState = [&](quarnel::ui::MainWindow& w) {
+    window().hooks().loadState = [&] {
         ++loads;
-        EXPECT_TRUE(w.calculator().stack().empty());
-        w.calculator().loadStack({"2A"});
+        EXPECT_TRUE(window().calculator().stack().empty());
+        window().calculator().loadStack({"2A"});
     };
     window().loadState();
     EXPECT_EQ(loads, 1);

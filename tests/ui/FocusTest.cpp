@@ -55,14 +55,6 @@ TEST_F(WindowTest, DisplayBoxesHandTheFocusToTheInputLine) {
     EXPECT_EQ(displayLines(), QStringList(5, QString()));
 }
 
-TEST_F(WindowTest, InputLineDoesNotSelectItsTextOnEntry) {
-    type(QStringLiteral("ABC"));
-    button("PlusButton")->setFocus();
-    input()->setFocus(Qt::TabFocusReason);
-    EXPECT_FALSE(input()->hasSelectedText());
-    EXPECT_EQ(input()->cursorPosition(), 3);
-}
-
 TEST_F(WindowTest, CommandsReturnTheFocusToTheInputLine) {
     type(QStringLiteral("5"));
     click({"EnterButton"});

@@ -6,7 +6,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -47,9 +46,6 @@ TEST_F(WindowTest, ClicksAndKeysStayFastOnADeepStack) {
         key(Qt::Key_Plus, Qt::KeypadModifier);
     });
     const double swapKey = medianMs(31, [this] { key(Qt::Key_S); });
-    std::printf("[ timing ] 1000 entries: DUP click %.3f ms, DROP click %.3f ms, "
-                "typed digit + keypad plus %.3f ms, S key %.3f ms\n",
-                dup, drop, plusKey, swapKey);
     EXPECT_EQ(calc().stack().size(), 1000u);
     for (double ms : {dup, drop, plusKey, swapKey})
         EXPECT_LT(ms, 25.0);

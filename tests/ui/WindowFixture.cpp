@@ -18,7 +18,7 @@ void WindowTest::SetUp() {
 }
 
 void WindowTest::TearDown() {
-    EXPECT_EQ(dialogs_->unmetExpectations(), 0u) << "a box the test expected never opened";
+    EXPECT_EQ(dialogs_->unmet(), 0u) << "a box the test expected never opened";
     window_.reset();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StrictDialogs.h"
+#include "ScriptedDialogs.h"
 #include "ui/MainWindow.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +16,10 @@ class QPlainTextEdit;
 class QPushButton;
 class QTextEdit;
 
-// A shown, active main window with strict dialogs, and helpers that work the
+// The window tests' name for the one dialog stand-in.
+using StrictDialogs = ScriptedDialogs;
+
+// A shown, active main window with scripted dialogs, and helpers that work the
 // real controls the way a user does.
 class WindowTest : public ::testing::Test {
   protected:

@@ -61,7 +61,8 @@ quarnel::ui::WindowDialogs::Answer ScriptedDialogs::confirm(QWidget* parent, con
     return e && e->accept ? Answer::Ok : Answer::Cancel;
 }
 
-std::optional<QColor> ScriptedDialogs::chooseColor(QWidget* parent, const QColor&) {
+std::optional<QColor> ScriptedDialogs::chooseColor(QWidget* parent, const QColor& initial) {
+    colorInitials_.push_back(initial);
     const auto e = take(Kind::Color, parent, QString());
     return e ? e->color : std::nullopt;
 }

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+// The one stand-in for the dialogs of the window tests and the wiring tests.
 // Answers every modal window of the main window from a script the test sets
 // up beforehand: file names for the file dialogs, a PDF file for the print
 // dialog, OK or Cancel for questions. A box the script does not expect fails
@@ -25,6 +26,8 @@ class ScriptedDialogs final : public quarnel::ui::WindowDialogs {
         bool parentVisible; // whether the main window was shown by then
     };
 
+    // A box of this kind, answered with OK.
+    void expect(Kind kind) { push(kind); }
     void expectMessage() { push(Kind::Message); }
     void expectError() { push(Kind::Error); }
     void expectConfirm(bool ok) { push(Kind::Confirm, ok); }
@@ -38,9 +41,12 @@ class ScriptedDialogs final : public quarnel::ui::WindowDialogs {
     void expectPrint(const QString& pdfPath) { push(Kind::Print, !pdfPath.isEmpty(), pdfPath); }
 
     const std::vector<Call>& calls() const { return calls_; }
+    // The colour each colour dialog opened with.
+    const std::vector<QColor>& colorInitials() const { return colorInitials_; }
     std::size_t unmet() const { return expected_.size(); }
     void clear() {
         calls_.clear();
+        colorInitials_.clear();
         expected_.clear();
     }
 
@@ -70,5 +76,6 @@ class ScriptedDialogs final : public quarnel::ui::WindowDialogs {
                                     const QString& filter = {});
 
     std::deque<Expectation> expected_;
+    std::vector<QColor> colorInitials_;
     std::vector<Call> calls_;
 };
