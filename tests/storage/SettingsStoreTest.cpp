@@ -260,34 +260,6 @@ TEST(SettingsStore, IniBackupIsAStackFileInTheCurrentDirectory) {
     EXPECT_EQ(wordSize, 16);
 }
 
-TEST(SettingsStore, BackupEntriesAreReadInTheBaseOfTheSettings) {
-    // clang-format off
-    const struct { const char* name; QByteArray backup; std::vector<std::string> stack; std::vector<std::string> rejected; } cases[] = {
-        {"header ignored", "2\r\n8\r\nFF\r\n10\r\n", {"FF", "10"}, {}},
-        {"fewer than two lines", "1\r\n", {}, {}},
-        {"blank lines", "1\n64\n\n1\n\n2\n", {"1", "2"}, {}},
-        {"CR line ends", "1\r64\rA\rB", {"A", "B"}, {}},
-        {"bad entries kept off and named", "1\r\n64\r\n1F\r\nXYZ\r\n2\r\n-3\r\n", {"1F", "2"}, {"XYZ", "-3"}},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        Sandbox box;
-        writeBytes(box.iniPath(), "[Modes]\nBase=1\n");
-        writeBytes(box.backupPath(), c.backup);
-        std::vector<std::string> stack;
-        const ProgramRun run = runProgram(
-            box, [&](Calculator& calc, WindowOptions&) { stack = calc.stack().toVector(); });
-        EXPECT_EQ(stack, c.stack) << c.name;
-        std::vector<std::string> rejected;
-        for (const auto& r : run.report.rejected) {
-            rejected.push_back(r.text);
-            EXPECT_TRUE(run.report.notice.contains(QString::fromStdString(r.text))) << c.name;
-        }
-        EXPECT_EQ(rejected, c.rejected) << c.name;
-        EXPECT_EQ(run.report.notice.isEmpty(), c.rejected.empty()) << c.name;
-    }
-}
-
 TEST(SettingsStore, AnUnreadableBackupNeitherBlocksTheStartNorPassesInSilence) {
     Sandbox box;
     writeBytes(box.iniPath(), "[Modes]\nWordSize=8\n");
@@ -345,27 +317,12 @@ TEST(SettingsStore, AStoreThatCannotBeWrittenGivesItsMessage) {
     }
 }
 
-// Texts the plain settings file cannot hold as they are go through QSettings.
-TEST(SettingsStore, NativeTextsThatNeedEscapingStillRoundTrip) {
-    Sandbox box;
-    SettingsStore store(box.programPath());
-    store.setKind(StoreKind::Native);
-    SettingTexts texts = writeSettings(SettingsValues{});
-    texts[static_cast<std::size_t>(Setting::InputArgument)] = "a,b;c = d";
-    BackupContent backup;
-    backup.entries = {"1", "x y", "3"};
-    ASSERT_TRUE(store.write(texts, backup, BackupFailure::Stop).saved());
-    EXPECT_EQ(store.readTexts(), texts);
-    const BackupRead read = store.readBackup();
-    EXPECT_EQ(read.entries, (std::vector<std::string>{"1", "x y", "3"}));
-}
-
 TEST(SettingsStore, SettingsAreFoundWhateverTheCaseOfSectionsAndKeys) {
     Sandbox box;
     writeBytes(box.iniPath(), "[position]\nleft=11\nTOP=12\n[MODES]\nbase=2\n[Modes]\nWordSize=9\n"
                               "[rpnscreen]\nstacknumbering=0\n");
     SettingsStore store(box.programPath());
-    const SettingsValues v = readSettings(store.readTexts(), laidOut());
+    const SettingsValues v = readSettings(store.readTexts().texts, laidOut());
     EXPECT_EQ(v.window.left, 11);
     EXPECT_EQ(v.window.top, 12);
     EXPECT_EQ(v.base, NumberBase::Hex); // "Modes" exists exactly, so "MODES" is not used
