@@ -33,7 +33,8 @@ std::optional<std::string_view> sectionName(std::string_view line) {
     if (t.size() < 2 || t.front() != '[') {
         return std::nullopt;
     }
-    const std::size_t close = t.rfind(']');
+    // Qt ends the name at the first "]" and ignores the rest of the line.
+    const std::size_t close = t.find(']');
     if (close == std::string_view::npos || close == 0) {
         return std::nullopt;
     }
@@ -93,7 +94,7 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
 bool isPlainName(std::string_view name) {
     return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
         return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-               c == '_' || c == '.' || c == '-' || c == ' ' || c == '%' || c == '/';
+               c == '_' || c == '.' || c == '-' || c == ' ';
     });
 }
 
@@ -183,6 +184,11 @@ std::optional<std::vector<std::string>> readConfBackup(std::string_view text) {
     const std::vector<Section> sections = splitSections(text);
     const Section* backup = nullptr;
     for (const Section& section : sections) {
+        // Qt reads "%XX" and "\\" in a section name as escapes: such a name
+        // may spell the backup section, so QSettings reads the file.
+        if (section.name.find_first_of("%\\") != std::string_view::npos) {
+            return std::nullopt;
+        }
         if (!section.hasHeader || !equalIgnoringCase(section.name, kBackupGroup)) {
             continue;
         }

@@ -77,6 +77,8 @@ TEST(ConfText, BackupReadDirectlyMatchesWhatQSettingsReads) {
         {"section in another case", "[backupstack]\nLevel0=A\n", false},
         {"section twice", "[BackUpStack]\nLevel0=A\n[BackUpStack]\nLevel1=B\n", false},
         {"name twice", "[BackUpStack]\nLevel0=A\nLevel00=B\n", false},
+        {"text after the name", "[BackUpStack]tion]\nLeft=1\n", false},
+        {"escaped name", "[Back%55pStack]\nLevel0=1\n", false},
     };
     // clang-format on
     for (const auto& c : cases) {
