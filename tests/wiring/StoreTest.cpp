@@ -165,7 +165,8 @@ TEST_P(SaveFailureTest, UserIsToldAndChoosesWhetherToCloseWithoutSaving) {
         EXPECT_EQ(calls[0].kind, ScriptedDialogs::Kind::Confirm);
         EXPECT_TRUE(calls[0].text.contains(QDir::toNativeSeparators(backupPath())))
             << calls[0].text.toStdString();
-        EXPECT_TRUE(calls[0].text.contains(QStringLiteral("Close anyway? The stack will not be kept.")));
+        EXPECT_TRUE(
+            calls[0].text.contains(QStringLiteral("Close anyway? The stack will not be kept.")));
         // The backup comes first; the settings follow only when the user
         // chose to close anyway.
         EXPECT_EQ(QFile::exists(iniPath()), c.answer);
@@ -263,8 +264,10 @@ INSTANTIATE_TEST_SUITE_P(
     Backups, BackupNoticeTest,
     ::testing::Values(BackupNoticeCase{"Whole", "1\r\n64\r\n1F\r\n3\r\n", {"1F", "3"}, nullptr},
                       BackupNoticeCase{"ForeignLineEnds", "1\n64\n1F\n3", {"1F", "3"}, nullptr},
-                      BackupNoticeCase{
-                          "OneBadEntry", "1\r\n64\r\n1F\r\nXYZ\r\n3\r\n", {"1F", "3"}, "an entry that is not a valid hexadecimal number"},
+                      BackupNoticeCase{"OneBadEntry",
+                                       "1\r\n64\r\n1F\r\nXYZ\r\n3\r\n",
+                                       {"1F", "3"},
+                                       "an entry that is not a valid hexadecimal number"},
                       BackupNoticeCase{"Unreadable", QByteArray(), {}, "could not be read"}),
     [](const auto& info) { return std::string(info.param.name); });
 
