@@ -115,7 +115,7 @@ bool isPlainForeign(std::string_view line) {
     }
     const std::string_view value = t.substr(eq + 1);
     return isPlainName(trim(t.substr(0, eq))) &&
-           value.find_first_of("\"\\") == std::string_view::npos &&
+           value.find_first_of("\"\\;") == std::string_view::npos &&
            (value.empty() || trim(value).front() != '@') &&
            std::all_of(value.begin(), value.end(),
                        [](char c) { return static_cast<unsigned char>(c) >= 0x20; });
@@ -182,13 +182,21 @@ std::optional<std::size_t> levelNumber(std::string_view key) {
 
 std::optional<std::vector<std::string>> readConfBackup(std::string_view text) {
     const std::vector<Section> sections = splitSections(text);
-    const Section* backup = nullptr;
+    // Only a file of plain lines is read directly; quotes, escapes and odd
+    // headers are left to QSettings, whose reading of them is its own.
     for (const Section& section : sections) {
-        // Qt reads "%XX" and "\\" in a section name as escapes: such a name
-        // may spell the backup section, so QSettings reads the file.
-        if (section.name.find_first_of("%\\") != std::string_view::npos) {
+        if (section.hasHeader && !isPlainForeign(section.header)) {
             return std::nullopt;
         }
+        for (std::string_view line : section.lines) {
+            const std::string_view t = trim(line);
+            if (!t.empty() && t.front() != ';' && !isPlainForeign(line)) {
+                return std::nullopt;
+            }
+        }
+    }
+    const Section* backup = nullptr;
+    for (const Section& section : sections) {
         if (!section.hasHeader || !equalIgnoringCase(section.name, kBackupGroup)) {
             continue;
         }

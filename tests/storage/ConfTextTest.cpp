@@ -79,6 +79,7 @@ TEST(ConfText, BackupReadDirectlyMatchesWhatQSettingsReads) {
         {"name twice", "[BackUpStack]\nLevel0=A\nLevel00=B\n", false},
         {"text after the name", "[BackUpStack]tion]\nLeft=1\n", false},
         {"escaped name", "[Back%55pStack]\nLevel0=1\n", false},
+        {"unclosed header", "[PositLeft=1\n[BackUpStack]Leveft=1\n", false},
     };
     // clang-format on
     for (const auto& c : cases) {
