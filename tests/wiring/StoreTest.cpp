@@ -73,41 +73,18 @@ TEST_P(StoreToggleTest, ClicksSwitchTheStoreForTheNextClose) {
 }
 
 using Before = ToggleCase::Before;
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Toggles, StoreToggleTest,
     ::testing::Values(
         ToggleCase{"FreshStartClosesIntoIniFile", Before::Nothing, {}, false, true, false, false},
-        ToggleCase{"CheckedIniItemStillSwitches",
-                   Before::Nothing,
-                   {Command::StoreInIniFile},
-                   true,
-                   false,
-                   true,
-                   true},
-        ToggleCase{"TwoClicksComeBack",
-                   Before::Nothing,
-                   {Command::StoreInRegistry, Command::StoreInIniFile},
-                   false,
-                   true,
-                   false,
-                   false},
-        ToggleCase{"IniFileWinsAtTheNextStart",
-                   Before::IniFile,
-                   {Command::StoreInRegistry},
-                   true,
-                   true,
-                   true,
-                   false},
-        ToggleCase{
-            "NativeStoreChosenWhenNoIniFile", Before::NativeOnly, {}, true, false, true, true},
-        ToggleCase{"BackToIniFileFromNativeStore",
-                   Before::NativeOnly,
-                   {Command::StoreInIniFile},
-                   false,
-                   true,
-                   true,
-                   false}),
+        ToggleCase{"CheckedIniItemStillSwitches", Before::Nothing, {Command::StoreInIniFile}, true, false, true, true},
+        ToggleCase{"TwoClicksComeBack", Before::Nothing, {Command::StoreInRegistry, Command::StoreInIniFile}, false, true, false, false},
+        ToggleCase{"IniFileWinsAtTheNextStart", Before::IniFile, {Command::StoreInRegistry}, true, true, true, false},
+        ToggleCase{"NativeStoreChosenWhenNoIniFile", Before::NativeOnly, {}, true, false, true, true},
+        ToggleCase{"BackToIniFileFromNativeStore", Before::NativeOnly, {Command::StoreInIniFile}, false, true, true, false}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // --- a save that fails ----------------------------------------------------------
 
@@ -210,16 +187,18 @@ TEST_F(WiringTest, AnEmptyStackWhoseBackupFailsIsNotSaidToBeLost) {
 }
 
 using Blocked = SaveFailureCase::Blocked;
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Failures, SaveFailureTest,
-    ::testing::Values(SaveFailureCase{"IniFileKeepOpen", Blocked::IniFile, true, false},
-                      SaveFailureCase{"IniFileCloseWithoutSaving", Blocked::IniFile, false, true},
-                      SaveFailureCase{"BackupKeepOpen", Blocked::Backup, false, false},
-                      SaveFailureCase{"BackupCloseAnyway", Blocked::Backup, true, true},
-                      SaveFailureCase{"NativeStoreKeepOpen", Blocked::NativeStore, true, false},
-                      SaveFailureCase{"NativeStoreCloseWithoutSaving", Blocked::NativeStore, false,
-                                      true}),
+    ::testing::Values(
+        SaveFailureCase{"IniFileKeepOpen", Blocked::IniFile, true, false},
+        SaveFailureCase{"IniFileCloseWithoutSaving", Blocked::IniFile, false, true},
+        SaveFailureCase{"BackupKeepOpen", Blocked::Backup, false, false},
+        SaveFailureCase{"BackupCloseAnyway", Blocked::Backup, true, true},
+        SaveFailureCase{"NativeStoreKeepOpen", Blocked::NativeStore, true, false},
+        SaveFailureCase{"NativeStoreCloseWithoutSaving", Blocked::NativeStore, false, true}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // --- what a start tells about the backup -------------------------------------------
 
@@ -260,15 +239,14 @@ TEST_P(BackupNoticeTest, StartGoesOnAndTellsOnceTheWindowIsUp) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Backups, BackupNoticeTest,
-    ::testing::Values(BackupNoticeCase{"Whole", "1\r\n64\r\n1F\r\n3\r\n", {"1F", "3"}, nullptr},
-                      BackupNoticeCase{"ForeignLineEnds", "1\n64\n1F\n3", {"1F", "3"}, nullptr},
-                      BackupNoticeCase{"OneBadEntry",
-                                       "1\r\n64\r\n1F\r\nXYZ\r\n3\r\n",
-                                       {"1F", "3"},
-                                       "an entry that is not a valid hexadecimal number"},
-                      BackupNoticeCase{"Unreadable", QByteArray(), {}, "could not be read"}),
+    ::testing::Values(
+        BackupNoticeCase{"Whole", "1\r\n64\r\n1F\r\n3\r\n", {"1F", "3"}, nullptr},
+        BackupNoticeCase{"OneBadEntry", "1\r\n64\r\n1F\r\nXYZ\r\n3\r\n", {"1F", "3"}, "an entry that is not a valid hexadecimal number"},
+        BackupNoticeCase{"Unreadable", QByteArray(), {}, "could not be read"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 } // namespace
