@@ -145,7 +145,9 @@ TEST(SettingsStore, IniBackupIsAStackFileInTheCurrentDirectory) {
 // (A settings file that is a folder: the window tests check those messages.)
 TEST(SettingsStore, ANativeStoreWhoseFolderCannotBeMadeCannotCreateItsKey) {
     Sandbox box;
-    writeBytes(QFileInfo(Sandbox::nativePath()).absolutePath(), "x");
+    const QString folder = QFileInfo(Sandbox::nativePath()).absolutePath();
+    QDir().mkpath(QFileInfo(folder).absolutePath());
+    writeBytes(folder, "x");
     SettingsStore store(box.programPath());
     store.setKind(StoreKind::Native);
     const SaveOutcome outcome = saveCalculatorState(store, Calculator(), laidOut());
