@@ -6,6 +6,7 @@
 #include "storage/StackFile.h"
 
 #include <QFileInfo>
+#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -75,12 +76,13 @@ enum class Interruption { Killed, DiskFull };
 // Runs the writer in a child process whose files cannot grow past the limit:
 // either the signal kills it in the middle of the write, or (signal ignored)
 // the write fails.
-int runLimited(const Writer& writer, const Sandbox& box, Interruption how) {
+int runLimited(const Writer& writer, const Sandbox& box, Interruption how,
+               rlim_t limit = kFileSizeLimit) {
     const pid_t pid = fork();
     if (pid == 0) {
         rlimit core{0, 0};
         setrlimit(RLIMIT_CORE, &core);
-        rlimit size{kFileSizeLimit, kFileSizeLimit};
+        rlimit size{limit, limit};
         setrlimit(RLIMIT_FSIZE, &size);
         std::signal(SIGXFSZ, how == Interruption::Killed ? SIG_DFL : SIG_IGN);
         // The system's own reason, not a guess.
@@ -129,6 +131,25 @@ TEST(InterruptedWrite, AKilledOrFailedWriteLeavesTheOldFileWhole) {
             EXPECT_EQ(readBytes(target), old) << writer.name;
         }
     }
+}
+
+// Why no settings file is written through QSettings: on a full disk it renames
+// the cut-off new file over the old one and reports no error (Qt 6.4).
+TEST(InterruptedWrite, QSettingsReplacesTheOldFileByACutOffOneOnAFullDisk) {
+    Sandbox box;
+    writeBytes(box.iniPath(), "[Old]\nkeep=this\n");
+    const Writer qsettings{
+        "QSettings", nullptr, [](const Sandbox& b) {
+            QSettings settings(b.iniPath(), QSettings::IniFormat);
+            settings.setValue("big", QString(16 * kFileSizeLimit, QLatin1Char('x')));
+            settings.sync();
+            return settings.status() == QSettings::NoError ? QString() : QStringLiteral("reported");
+        }};
+    // Room for QSettings' lock file (with a machine id), not for the settings.
+    const int status = runLimited(qsettings, box, Interruption::DiskFull, 4 * kFileSizeLimit);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << "the failure was reported";
+    EXPECT_EQ(readBytes(box.iniPath()).size(), qint64(4 * kFileSizeLimit))
+        << "the old file was kept";
 }
 
 } // namespace

@@ -60,47 +60,6 @@ template <class Use> ProgramRun runProgram(const Sandbox& box, Use use, int swit
     return run;
 }
 
-TEST(SettingsStore, TheStoreChoiceFollowsWhatExists) {
-    // clang-format off
-    const struct { const char* name; bool iniAtStart; bool nativeAtStart; int switches; StoreKind firstRun; StoreKind secondRun; } cases[] = {
-        {"nothing yet", false, false, 0, StoreKind::IniFile, StoreKind::IniFile},
-        {"INI file present, registry chosen", true, false, 1, StoreKind::IniFile, StoreKind::IniFile},
-        {"both present", true, true, 0, StoreKind::IniFile, StoreKind::IniFile},
-        {"only registry, INI chosen", false, true, 1, StoreKind::Native, StoreKind::IniFile},
-        {"only registry", false, true, 0, StoreKind::Native, StoreKind::Native},
-        {"only registry, clicked twice", false, true, 2, StoreKind::Native, StoreKind::Native},
-        {"nothing yet, registry chosen", false, false, 1, StoreKind::IniFile, StoreKind::Native},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        Sandbox box;
-        if (c.iniAtStart) {
-            writeBytes(box.iniPath(), "[Position]\nLeft=10\n");
-        }
-        if (c.nativeAtStart) {
-            auto native = openNativeSettings();
-            native->setValue(QStringLiteral("Position/Left"), QStringLiteral("20"));
-            native->sync();
-        }
-        const ProgramRun first = runProgram(
-            box, [](Calculator&, WindowOptions& w) { w.left = 99; }, c.switches);
-        EXPECT_EQ(first.store, c.firstRun) << c.name;
-        ASSERT_TRUE(first.saved.saved()) << c.name;
-        int leftSeen = 0;
-        const ProgramRun second =
-            runProgram(box, [&](Calculator&, WindowOptions& w) { leftSeen = w.left; });
-        EXPECT_EQ(second.store, c.secondRun) << c.name;
-        // The second run reads what the first wrote exactly when it uses the
-        // store the first wrote to.
-        const StoreKind writtenTo =
-            (c.switches % 2 == 0)
-                ? c.firstRun
-                : (c.firstRun == StoreKind::IniFile ? StoreKind::Native : StoreKind::IniFile);
-        const int untouched = c.secondRun == StoreKind::IniFile ? 10 : 20;
-        EXPECT_EQ(leftSeen, writtenTo == c.secondRun ? 99 : untouched) << c.name;
-    }
-}
-
 TEST(SettingsStore, FirstRunInAFolderThatTakesNoFileUsesTheNativeStore) {
     Sandbox box;
     // A program path whose folder is a file: nothing can ever be created there.
