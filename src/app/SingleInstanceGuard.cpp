@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
@@ -34,9 +35,12 @@ SingleInstanceGuard::~SingleInstanceGuard() {
 }
 
 QString SingleInstanceGuard::defaultDirectory() {
+    // The user's own runtime folder (Qt makes one, private to the user, when
+    // the session names none); never a folder other users can write to.
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty())
-        dir = QDir::tempPath();
+        dir = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    QDir().mkpath(dir);
     return dir;
 }
 
@@ -45,10 +49,44 @@ SingleInstanceGuard::Outcome SingleInstanceGuard::claim() {
         startListening();
         return Outcome::First;
     }
-    if (lock_.error() != QLockFile::LockFailedError)
+    if (lock_.error() == QLockFile::LockFailedError) {
+        const LockInfo unanswered = lockInfo();
+        if (askRunningInstance())
+            return Outcome::AnotherRunning;
+        if (takeOver(unanswered)) {
+            startListening();
+            return Outcome::First;
+        }
         return Outcome::Unguarded;
-    askRunningInstance();
-    return Outcome::AnotherRunning;
+    }
+    problem_ =
+        QStringLiteral("The lock file %1 cannot be created (%2).")
+            .arg(QDir::toNativeSeparators(lockPath_), lock_.error() == QLockFile::PermissionError
+                                                          ? QStringLiteral("no permission")
+                                                          : QStringLiteral("unknown error"));
+    return Outcome::Unguarded;
+}
+
+SingleInstanceGuard::LockInfo SingleInstanceGuard::lockInfo() const {
+    LockInfo info;
+    info.valid = lock_.getLockInfo(&info.pid, &info.host, &info.app);
+    return info;
+}
+
+bool SingleInstanceGuard::takeOver(const LockInfo& unanswered) {
+    // No instance answered, so whatever holds the lock file is no living
+    // instance. Another start may have taken it over meanwhile (and would
+    // answer): the lock is removed only while it is the one that went
+    // unanswered.
+    if (lockInfo() == unanswered && lock_.removeStaleLockFile() && lock_.tryLock(0))
+        return true;
+    const QFileInfo info(lockPath_);
+    problem_ = QStringLiteral("The lock file %1 (owner: %2) is held by no running instance and "
+                              "cannot be replaced: %3.")
+                   .arg(QDir::toNativeSeparators(lockPath_), info.owner(),
+                        info.exists() ? QStringLiteral("no permission to remove it")
+                                      : QStringLiteral("another start took it"));
+    return false;
 }
 
 void SingleInstanceGuard::startListening() {
@@ -71,7 +109,7 @@ void SingleInstanceGuard::startListening() {
     });
 }
 
-void SingleInstanceGuard::askRunningInstance() {
+bool SingleInstanceGuard::askRunningInstance() {
     const QDeadlineTimer deadline(kContactMs);
     while (!deadline.hasExpired()) {
         QLocalSocket socket;
@@ -80,12 +118,13 @@ void SingleInstanceGuard::askRunningInstance() {
             socket.write(kRequest);
             socket.waitForBytesWritten(500);
             // Wait for the answer so the request is known to have arrived.
-            socket.waitForReadyRead(1000);
+            const bool answered = socket.waitForReadyRead(1000) && socket.readAll() == kReply;
             socket.disconnectFromServer();
-            return;
+            return answered;
         }
         QThread::msleep(50);
     }
+    return false;
 }
 
 } // namespace quarnel::app

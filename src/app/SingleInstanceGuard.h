@@ -9,15 +9,17 @@ namespace quarnel::app {
 
 // Only one Quarnel runs per user. The first instance holds a lock file and
 // listens on a local socket; a later start finds the lock taken, asks the
-// running instance over the socket to come forward, and ends. The lock records
-// its owner's process, so the lock of a crashed instance counts as free.
+// running instance over the socket to come forward, and ends. A lock that no
+// running instance answers for (a crash, an empty or foreign lock file) is
+// taken over; one that cannot be taken over lets the program run unguarded,
+// with the reason in problem().
 class SingleInstanceGuard : public QObject {
     Q_OBJECT
   public:
     enum class Outcome {
         First,          // this process runs; it holds the lock and listens
         AnotherRunning, // another instance runs and has been asked forward
-        Unguarded,      // the lock cannot be created at all: run without the rule
+        Unguarded,      // the lock cannot be taken: run without the rule (see problem())
     };
 
     // The lock file and the socket live in directory (per user) under key.
@@ -30,6 +32,8 @@ class SingleInstanceGuard : public QObject {
     static QString defaultDirectory();
 
     QString lockFilePath() const { return lockPath_; }
+    // Why the single-instance check could not be made (Unguarded), else empty.
+    QString problem() const { return problem_; }
     QString serverName() const { return serverName_; }
 
   signals:
@@ -38,10 +42,21 @@ class SingleInstanceGuard : public QObject {
 
   private:
     void startListening();
-    void askRunningInstance();
+    // True when a running instance took the request.
+    bool askRunningInstance();
+    struct LockInfo {
+        bool valid = false;
+        qint64 pid = 0;
+        QString host;
+        QString app;
+        bool operator==(const LockInfo&) const = default;
+    };
+    LockInfo lockInfo() const;
+    bool takeOver(const LockInfo& unanswered);
 
     QString lockPath_;
     QString serverName_;
+    QString problem_;
     QLockFile lock_;
     QLocalServer server_;
 };

@@ -93,7 +93,9 @@ bool StorageWiring::save() {
         QString question = outcome.failure.message;
         if (!outcome.failure.reason.isEmpty())
             question += QStringLiteral("\n") + outcome.failure.reason;
-        question += QStringLiteral("\n\nClose anyway? The stack will not be kept.");
+        question += window_.calculator().stack().empty()
+                        ? QStringLiteral("\n\nClose anyway? The old backup stays as it was.")
+                        : QStringLiteral("\n\nClose anyway? The stack will not be kept.");
         if (window_.dialogs().confirm(&window_, question) != Answer::Ok)
             return false;
         outcome = storage::saveCalculatorState(store_, window_.calculator(), options,
@@ -104,8 +106,9 @@ bool StorageWiring::save() {
         QString question = QStringLiteral("The calculator state could not be saved");
         if (!outcome.failure.reason.isEmpty())
             question += QStringLiteral(" (%1)").arg(outcome.failure.reason);
-        question += QStringLiteral(".\nClose without saving?");
-        return window_.dialogs().confirm(&window_, question) == Answer::Ok;
+        // The default answer keeps the session: closing loses it.
+        question += QStringLiteral(".\nKeep the window open? (Cancel closes without saving.)");
+        return window_.dialogs().confirm(&window_, question) != Answer::Ok;
     }
     return true;
 }

@@ -75,6 +75,12 @@ int main(int argc, char* argv[]) {
 
     splash.reset();
     window->show();
+    if (!guard.problem().isEmpty()) {
+        const QString why =
+            QStringLiteral("Another Quarnel may be running: %1").arg(guard.problem());
+        QTimer::singleShot(0, window.get(),
+                           [&window, why] { window->dialogs().message(window.get(), why); });
+    }
     const int status = app.exec();
     window.reset();
     return status;

@@ -4,6 +4,9 @@
 #include "cli/Script.h"
 #include "cli/Session.h"
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -18,10 +21,23 @@ bool reportUnknown(const quarnel::cli::ParsedScript& script) {
     return true;
 }
 
+// The status of a run whose display may not have reached its reader: a full
+// disk or a closed pipe is an error, not a silent success.
+int finish(int status) {
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "quarnel-cli: cannot write the output: " << std::strerror(errno) << '\n';
+        return 1;
+    }
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     using namespace quarnel::cli;
+    // A closed pipe is reported as a failed write instead of ending the process.
+    std::signal(SIGPIPE, SIG_IGN);
     Session session(std::cout);
 
     if (argc > 1) {
@@ -37,7 +53,7 @@ int main(int argc, char** argv) {
         }
         session.run(script.actions);
         session.printDisplay();
-        return 0;
+        return finish(0);
     }
 
     std::string line;
@@ -48,6 +64,9 @@ int main(int argc, char** argv) {
         }
         session.run(script.actions);
         session.printDisplay();
+        if (!std::cout) {
+            return finish(1);
+        }
     }
-    return 0;
+    return finish(0);
 }

@@ -33,7 +33,8 @@ std::optional<std::string_view> sectionName(std::string_view line) {
     if (t.size() < 2 || t.front() != '[') {
         return std::nullopt;
     }
-    const std::size_t close = t.rfind(']');
+    // Qt ends the name at the first "]" and ignores the rest of the line.
+    const std::size_t close = t.find(']');
     if (close == std::string_view::npos || close == 0) {
         return std::nullopt;
     }
@@ -55,6 +56,7 @@ std::optional<std::string_view> keyOf(std::string_view line) {
 struct Section {
     std::string_view name; // empty for the lines before the first section
     bool hasHeader = false;
+    std::string_view header;             // the header line as written
     std::vector<std::string_view> lines; // without the header
 };
 
@@ -72,12 +74,61 @@ std::vector<Section> splitSections(std::string_view text) {
         }
         pos = end + 1;
         if (auto name = sectionName(line)) {
-            sections.push_back({*name, true, {}});
+            sections.push_back({*name, true, line, {}});
         } else {
             sections.back().lines.push_back(line);
         }
     }
     return sections;
+}
+
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+               return lower(x) == lower(y);
+           });
+}
+
+// Names of sections and keys that another program wrote in a way that every
+// reader takes as written.
+bool isPlainName(std::string_view name) {
+    return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+               c == '_' || c == '.' || c == '-' || c == ' ';
+    });
+}
+
+// A line of another program's that cannot change how the rest of the file
+// reads: blank, a comment, a plain section header, or a plain key with a value
+// free of quotes and escapes.
+bool isPlainForeign(std::string_view line) {
+    const std::string_view t = trim(line);
+    if (t.empty() || t.front() == ';') {
+        return true;
+    }
+    if (t.front() == '[') {
+        return t.size() >= 2 && t.back() == ']' && isPlainName(t.substr(1, t.size() - 2));
+    }
+    const std::size_t eq = t.find('=');
+    if (eq == std::string_view::npos) {
+        return false;
+    }
+    const std::string_view value = t.substr(eq + 1);
+    return isPlainName(trim(t.substr(0, eq))) &&
+           value.find_first_of("\"\\;") == std::string_view::npos &&
+           (value.empty() || trim(value).front() != '@') &&
+           std::all_of(value.begin(), value.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 0x20; });
+}
+
+// Our own spelling of a section name, whatever its case.
+std::optional<std::string_view> ownSection(std::string_view name) {
+    for (const auto& setting : kSettingKeys) {
+        if (equalIgnoringCase(setting.section, name)) {
+            return setting.section;
+        }
+    }
+    return std::nullopt;
 }
 
 // The settings of one section, in table order.
@@ -99,7 +150,7 @@ void appendLine(std::string& out, std::string_view line) {
 void appendSetting(std::string& out, std::size_t row, const SettingTexts& texts) {
     out += kSettingKeys[row].key;
     out += '=';
-    out += texts[row].value_or(std::string());
+    out += confValue(texts[row].value_or(std::string()));
     out += '\n';
 }
 
@@ -108,13 +159,6 @@ void appendSectionBreak(std::string& out) {
         !(out.size() >= 2 && out[out.size() - 1] == '\n' && out[out.size() - 2] == '\n')) {
         out += '\n';
     }
-}
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-               return lower(x) == lower(y);
-           });
 }
 
 // "Level12" gives 12.
@@ -138,6 +182,19 @@ std::optional<std::size_t> levelNumber(std::string_view key) {
 
 std::optional<std::vector<std::string>> readConfBackup(std::string_view text) {
     const std::vector<Section> sections = splitSections(text);
+    // Only a file of plain lines is read directly; quotes, escapes and odd
+    // headers are left to QSettings, whose reading of them is its own.
+    for (const Section& section : sections) {
+        if (section.hasHeader && !isPlainForeign(section.header)) {
+            return std::nullopt;
+        }
+        for (std::string_view line : section.lines) {
+            const std::string_view t = trim(line);
+            if (!t.empty() && t.front() != ';' && !isPlainForeign(line)) {
+                return std::nullopt;
+            }
+        }
+    }
     const Section* backup = nullptr;
     for (const Section& section : sections) {
         if (!section.hasHeader || !equalIgnoringCase(section.name, kBackupGroup)) {
@@ -184,20 +241,57 @@ std::optional<std::vector<std::string>> readConfBackup(std::string_view text) {
     return entries;
 }
 
-std::optional<std::string> mergeConfText(std::string_view oldText, const SettingTexts& texts,
-                                         const std::vector<std::string_view>& backup) {
-    for (const auto& text : texts) {
-        if (text && !isPlainValue(*text)) {
-            return std::nullopt;
+std::string confValue(std::string_view value) {
+    if (isPlainValue(value)) {
+        return std::string(value);
+    }
+    std::string out = "\"";
+    if (!value.empty() && value.front() == '@') {
+        out += '@'; // a leading @ would announce a typed value
+    }
+    for (char c : value) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            out += c;
         }
     }
+    out += '"';
+    return out;
+}
+
+std::string mergeConfText(std::string_view oldText, const SettingTexts& texts,
+                          const std::vector<std::string_view>* backup, ForeignLines keep,
+                          std::vector<std::string>* dropped) {
     std::size_t backupSize = 0;
-    for (std::string_view entry : backup) {
-        if (!isPlainValue(entry)) {
-            return std::nullopt;
+    if (backup != nullptr) {
+        for (std::string_view entry : *backup) {
+            backupSize += entry.size() + 16;
         }
-        backupSize += entry.size() + 16;
     }
+    const auto keepForeign = [&](std::string_view line) {
+        const bool kept = keep == ForeignLines::All ||
+                          (keep == ForeignLines::Plain && isPlainForeign(line)) ||
+                          trim(line).empty();
+        if (!kept && dropped != nullptr) {
+            dropped->emplace_back(line);
+        }
+        return kept;
+    };
 
     const std::vector<Section> sections = splitSections(oldText);
     std::array<bool, kSettingCount> written{};
@@ -205,16 +299,28 @@ std::optional<std::string> mergeConfText(std::string_view oldText, const Setting
     out.reserve(oldText.size() + backupSize + 512);
 
     for (const Section& section : sections) {
-        if (section.hasHeader && section.name == kBackupGroup) {
+        if (backup != nullptr && section.hasHeader &&
+            equalIgnoringCase(section.name, kBackupGroup)) {
             continue; // replaced below
         }
-        const std::vector<std::size_t> rows =
-            section.hasHeader ? settingsOf(section.name) : std::vector<std::size_t>{};
+        const auto own = section.hasHeader ? ownSection(section.name) : std::nullopt;
+        if (section.hasHeader && !own && !keepForeign(section.header)) {
+            // Its lines would fall into the section before: they go with it.
+            if (dropped != nullptr) {
+                dropped->insert(dropped->end(), section.lines.begin(), section.lines.end());
+            }
+            continue;
+        }
+        const std::vector<std::size_t> rows = own ? settingsOf(*own) : std::vector<std::size_t>{};
         if (section.hasHeader) {
             appendSectionBreak(out);
-            out += '[';
-            out += section.name;
-            out += "]\n";
+            if (own) {
+                out += '[';
+                out += *own;
+                out += "]\n";
+            } else {
+                appendLine(out, section.header);
+            }
         }
         // Trailing blank lines stay after the settings added to the section.
         std::size_t body = section.lines.size();
@@ -226,10 +332,14 @@ std::optional<std::string> mergeConfText(std::string_view oldText, const Setting
             const auto key = keyOf(line);
             const auto row =
                 key ? std::find_if(rows.begin(), rows.end(),
-                                   [&](std::size_t r) { return kSettingKeys[r].key == *key; })
+                                   [&](std::size_t r) {
+                                       return equalIgnoringCase(kSettingKeys[r].key, *key);
+                                   })
                     : rows.end();
             if (row == rows.end()) {
-                appendLine(out, line);
+                if (keepForeign(line)) {
+                    appendLine(out, line);
+                }
             } else if (!written[*row]) {
                 appendSetting(out, *row, texts);
                 written[*row] = true;
@@ -256,21 +366,23 @@ std::optional<std::string> mergeConfText(std::string_view oldText, const Setting
         out += kSettingKeys[i].section;
         out += "]\n";
         for (std::size_t r : settingsOf(kSettingKeys[i].section)) {
-            appendSetting(out, r, texts);
-            written[r] = true;
+            if (!written[r]) {
+                appendSetting(out, r, texts);
+                written[r] = true;
+            }
         }
     }
 
-    if (!backup.empty()) {
+    if (backup != nullptr && !backup->empty()) {
         appendSectionBreak(out);
         out += '[';
         out += kBackupGroup;
         out += "]\n";
-        for (std::size_t i = 0; i < backup.size(); ++i) {
+        for (std::size_t i = 0; i < backup->size(); ++i) {
             out += "Level";
             out += std::to_string(i);
             out += '=';
-            out += backup[i];
+            out += confValue((*backup)[i]);
             out += '\n';
         }
     }

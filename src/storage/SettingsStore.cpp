@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <cstdio>
 #include <variant>
 
 namespace quarnel::storage {
@@ -20,19 +22,92 @@ QString backupFileName() {
     return QStringLiteral("BACKUP.STK");
 }
 
-// Why a settings file could not be written, as far as can be told afterwards.
-QString writeFailureReason(const QString& path) {
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        return QStringLiteral("%1 is a folder").arg(QDir::toNativeSeparators(path));
+// Reads a settings file with the reader the start uses. A file that is not a
+// regular file (a pipe would block the reader) counts as missing.
+SettingTexts readSettingsFile(const QString& path, QSettings::Format format, QStringList* notes) {
+    if (auto reason = notARegularFile(path)) {
+        if (notes != nullptr) {
+            notes->append(QStringLiteral("The settings in %1 could not be read (%2); the "
+                                         "defaults are used.")
+                              .arg(QDir::toNativeSeparators(path), *reason));
+        }
+        return {};
     }
-    const QFileInfo folder(info.absolutePath());
-    if (!folder.isDir()) {
-        return QStringLiteral("The folder %1 cannot be created")
-            .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+    if (format == QSettings::NativeFormat) {
+        return readSettingTexts(*openNativeSettings());
     }
-    return QStringLiteral("%1 cannot be written (read-only file or folder, or no space left)")
-        .arg(QDir::toNativeSeparators(path));
+    QSettings settings(path, format);
+    return readSettingTexts(settings);
+}
+
+// The backup entries of a per-user settings file as the start reads them.
+std::vector<std::string> readNativeBackup(const QString& path, const QByteArray& bytes) {
+    if (auto entries = readConfBackup(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
+        return std::move(*entries);
+    }
+    QSettings settings(path, QSettings::IniFormat);
+    return readBackupGroup(settings);
+}
+
+const QString kReadsBack = QStringLiteral("the new settings would not read back as saved");
+
+// Writes a settings file through the checked atomic writer. The new text is
+// read back by the start's own reader before it replaces the old file; lines
+// of the old file that would change that reading are dropped (and named on
+// standard error).
+std::optional<QString> writeSettingsFile(const QString& path, const SettingTexts& texts,
+                                         const std::vector<std::string_view>* backup) {
+    QByteArray old;
+    // A link is replaced, never read through: its target is not ours.
+    if (QFileInfo::exists(path) && !QFileInfo(path).isSymLink() && !notARegularFile(path)) {
+        auto content = readWholeFile(path);
+        if (auto* reason = std::get_if<QString>(&content)) {
+            return *reason;
+        }
+        old = std::get<QByteArray>(std::move(content));
+    }
+    const WriteCheck check = [&](const QString& temp) -> std::optional<QString> {
+        QSettings settings(temp, QSettings::IniFormat);
+        const SettingTexts read = readSettingTexts(settings);
+        for (std::size_t i = 0; i < kSettingCount; ++i) {
+            if (read[i].value_or(std::string()) != texts[i].value_or(std::string())) {
+                return kReadsBack;
+            }
+        }
+        if (backup != nullptr) {
+            auto content = readWholeFile(temp);
+            const auto* bytes = std::get_if<QByteArray>(&content);
+            if (bytes == nullptr) {
+                return std::get<QString>(content);
+            }
+            const std::vector<std::string> entries = readNativeBackup(temp, *bytes);
+            if (!std::equal(entries.begin(), entries.end(), backup->begin(), backup->end())) {
+                return kReadsBack;
+            }
+        }
+        return std::nullopt;
+    };
+    const std::string_view oldText(old.constData(), static_cast<std::size_t>(old.size()));
+    for (ForeignLines keep : {ForeignLines::All, ForeignLines::Plain, ForeignLines::None}) {
+        std::vector<std::string> dropped;
+        const std::string text = mergeConfText(oldText, texts, backup, keep, &dropped);
+        auto reason = writeFileAtomically(path, text, LinkPolicy::Replace, check);
+        if (reason == kReadsBack) {
+            continue;
+        }
+        if (!reason) {
+            for (const std::string& line : dropped) {
+                std::fprintf(stderr,
+                             "quarnel: %s: dropped a line that changed the settings "
+                             "read back: %s\n",
+                             qPrintable(QDir::toNativeSeparators(path)),
+                             qPrintable(displayText(line)));
+            }
+        }
+        return reason;
+    }
+    return kReadsBack;
 }
 
 SaveOutcome settingsFailed(QString message, QString reason) {
@@ -65,12 +140,28 @@ QString SettingsStore::backupFilePath() {
     return QDir::current().absoluteFilePath(backupFileName());
 }
 
-SettingTexts SettingsStore::readTexts() const {
+TextsRead SettingsStore::readTexts() const {
+    TextsRead read;
     if (kind_ == StoreKind::IniFile) {
-        QSettings settings(iniPath_, QSettings::IniFormat);
-        return readSettingTexts(settings);
+        read.texts = readSettingsFile(iniPath_, QSettings::IniFormat, &read.notes);
+    } else {
+        read.texts = readSettingsFile(nativeSettingsPath(), QSettings::NativeFormat, &read.notes);
     }
-    return readSettingTexts(*openNativeSettings());
+    return read;
+}
+
+QStringList SettingsStore::linkNotes() const {
+    QStringList notes;
+    const QStringList paths = kind_ == StoreKind::IniFile ? QStringList{iniPath_, backupFilePath()}
+                                                          : QStringList{nativeSettingsPath()};
+    for (const QString& path : paths) {
+        if (auto target = linkTarget(path)) {
+            notes.append(QStringLiteral("%1 is a link to %2. The next close replaces the link "
+                                        "with a file and leaves %2 unchanged.")
+                             .arg(QDir::toNativeSeparators(path), *target));
+        }
+    }
+    return notes;
 }
 
 BackupRead SettingsStore::readBackup() const {
@@ -80,32 +171,41 @@ BackupRead SettingsStore::readBackup() const {
             QStringLiteral("%1\\%2").arg(nativeKeyName(), QString::fromLatin1(kBackupGroup));
 #ifndef Q_OS_WIN
         // Reading a large backup value by value through QSettings is slow;
-        // a file as this program writes it is read directly.
-        auto content = readWholeFile(nativeSettingsPath());
-        if (const auto* bytes = std::get_if<QByteArray>(&content)) {
-            if (auto entries = readConfBackup(std::string_view(
-                    bytes->constData(), static_cast<std::size_t>(bytes->size())))) {
-                read.entries = std::move(*entries);
-                return read;
-            }
+        // the file is read once and its backup section directly.
+        read.path = nativeSettingsPath();
+        if (!QFileInfo::exists(read.path)) {
+            return read;
         }
-#endif
+        auto content = readWholeFile(read.path);
+        if (auto* reason = std::get_if<QString>(&content)) {
+            read.problem = *reason;
+            return read;
+        }
+        read.bytes = std::get<QByteArray>(std::move(content));
+        read.entries = readNativeBackup(read.path, read.bytes);
+#else
         read.entries = readBackupGroup(*openNativeSettings());
+#endif
         return read;
     }
-    const QString path = backupFilePath();
-    read.location = QDir::toNativeSeparators(path);
-    if (!QFileInfo::exists(path)) {
+    read.path = backupFilePath();
+    read.location = QDir::toNativeSeparators(read.path);
+    if (!QFileInfo::exists(read.path)) {
         return read;
     }
-    auto content = readWholeFile(path);
+    auto content = readWholeFile(read.path);
     if (auto* reason = std::get_if<QString>(&content)) {
         read.problem = *reason;
         return read;
     }
-    const QByteArray& bytes = std::get<QByteArray>(content);
-    read.entries = backupFileEntries(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    read.bytes = std::get<QByteArray>(std::move(content));
+    const std::string_view text(read.bytes.constData(),
+                                static_cast<std::size_t>(read.bytes.size()));
+    read.entries = backupFileEntries(text);
+    const auto lines = splitLines(text.substr(0, std::min<std::size_t>(text.size(), 64)));
+    if (!lines.empty()) {
+        read.base = baseFromStackFileLine(lines[0]);
+    }
     return read;
 }
 
@@ -129,11 +229,8 @@ SaveOutcome SettingsStore::writeIni(const SettingTexts& texts, const BackupConte
                  *backupError}};
     }
 
-    QSettings settings(iniPath_, QSettings::IniFormat);
-    writeSettingTexts(settings, texts);
-    settings.sync();
-    if (settings.status() != QSettings::NoError) {
-        return settingsFailed(messages::unableToWriteTo(iniPath_), writeFailureReason(iniPath_));
+    if (auto reason = writeSettingsFile(iniPath_, texts, nullptr)) {
+        return settingsFailed(messages::unableToWriteTo(iniPath_), *reason);
     }
     return {};
 }
@@ -141,37 +238,25 @@ SaveOutcome SettingsStore::writeIni(const SettingTexts& texts, const BackupConte
 SaveOutcome SettingsStore::writeNative(const SettingTexts& texts,
                                        const std::vector<std::string_view>& backup) const {
 #ifndef Q_OS_WIN
-    // The per-user store is a text file here: write it in one piece.
+    // The per-user store is a text file here: written in one piece.
     const QString path = nativeSettingsPath();
     const bool existed = QFileInfo::exists(path);
-    QByteArray old;
-    if (existed) {
-        auto content = readWholeFile(path);
-        if (auto* reason = std::get_if<QString>(&content)) {
-            return settingsFailed(nativeFailureMessage(true), *reason);
-        }
-        old = std::get<QByteArray>(std::move(content));
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (auto reason = writeSettingsFile(path, texts, &backup)) {
+        return settingsFailed(nativeFailureMessage(existed), *reason);
     }
-    if (auto merged =
-            mergeConfText(std::string_view(old.constData(), static_cast<std::size_t>(old.size())),
-                          texts, backup)) {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        if (auto reason = writeFileAtomically(path, *merged)) {
-            return settingsFailed(nativeFailureMessage(existed), *reason);
-        }
-        return {};
-    }
-#endif
+    return {};
+#else
     auto settings = openNativeSettings();
     const bool storeExisted = nativeStoreExists();
     writeSettingTexts(*settings, texts);
     writeBackupGroup(*settings, backup);
     settings->sync();
     if (settings->status() != QSettings::NoError) {
-        return settingsFailed(nativeFailureMessage(storeExisted),
-                              writeFailureReason(settings->fileName()));
+        return settingsFailed(nativeFailureMessage(storeExisted), settings->fileName());
     }
     return {};
+#endif
 }
 
 } // namespace quarnel::storage

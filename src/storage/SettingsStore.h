@@ -4,7 +4,11 @@
 #include "storage/Settings.h"
 #include "storage/StoreLocation.h"
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 #include <string>
 #include <string_view>
@@ -44,6 +48,17 @@ struct BackupRead {
     std::vector<std::string> entries; // deepest first
     QString location;                 // where it was looked for, for messages
     QString problem;                  // why it could not be read (empty: it could, or was absent)
+    // The base the entries are written in, when the backup names it (BACKUP.STK).
+    std::optional<engine::NumberBase> base;
+    // The file as read, to keep a copy of what cannot be taken onto the stack.
+    QString path;
+    QByteArray bytes;
+};
+
+// The settings as read at start, with what the user should hear about them.
+struct TextsRead {
+    SettingTexts texts;
+    QStringList notes;
 };
 
 // The settings store chosen at start, the two menu commands that switch it,
@@ -65,8 +80,12 @@ class SettingsStore {
     // BACKUP.STK in the current directory.
     static QString backupFilePath();
 
-    SettingTexts readTexts() const;
+    // A settings file that is not a regular file is read as missing, with a note.
+    TextsRead readTexts() const;
     BackupRead readBackup() const;
+    // The automatic files of the store in use that are symbolic links: the next
+    // save replaces each link by a file.
+    QStringList linkNotes() const;
 
     // INI store: the backup file first, then the settings. Native store: the
     // settings and then the backup subkey, in one write.

@@ -25,7 +25,7 @@ std::optional<Failure> saveStackFile(const QString& chosenName,
     const QString path = stackFileName(chosenName);
     const std::string text =
         encodeStackFile(calculator.currentBase(), calculator.wordSize(), calculator.stack());
-    if (auto reason = writeFileAtomically(path, text)) {
+    if (auto reason = writeFileAtomically(path, text, LinkPolicy::Follow)) {
         return Failure{messages::cannotCreateFile(path), *reason};
     }
     return std::nullopt;

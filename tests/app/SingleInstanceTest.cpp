@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -166,13 +167,33 @@ TEST(SingleInstance, TwoProgramsAndAKilledFirstInstance) {
     EXPECT_EQ(third.state(), QProcess::Running);
     third.kill();
     third.waitForFinished(5000);
-
-    // The guard itself takes over a lock whose owner has gone.
-    SingleInstanceGuard guard(home.runtime(), QStringLiteral("quarnel"));
-    EXPECT_EQ(guard.claim(), SingleInstanceGuard::Outcome::First);
 }
 
-TEST(SingleInstance, UnusableLockFolderLetsTheProgramRun) {
+TEST(SingleInstance, UnusableLockFolderLetsTheProgramRunAndSaysWhy) {
     SingleInstanceGuard guard(QStringLiteral("/proc/no-such-folder"), QStringLiteral("quarnel"));
     EXPECT_EQ(guard.claim(), SingleInstanceGuard::Outcome::Unguarded);
+    EXPECT_TRUE(guard.problem().contains(QStringLiteral("/proc/no-such-folder/quarnel.lock")));
+}
+
+TEST(SingleInstance, ALockNoRunningInstanceAnswersForIsTakenOver) {
+    const QByteArray host = QSysInfo::machineHostName().toUtf8();
+    // clang-format off
+    const struct { const char* name; QByteArray lock; } cases[] = {
+        {"empty", ""},
+        {"garbage", "\x01\x02 no lock at all\n"},
+        {"another host", "12345\nquarnel\nelsewhere.example\n"},
+        {"a living process of another program", "1\nquarnel_app_tests\n" + host + "\n"},
+        {"an owner that has gone", "999999\nquarnel_app_tests\n" + host + "\n"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        QFile lock(QDir(dir.path()).filePath(QStringLiteral("quarnel.lock")));
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+        lock.write(c.lock);
+        lock.close();
+        SingleInstanceGuard guard(dir.path(), QStringLiteral("quarnel"));
+        EXPECT_EQ(guard.claim(), SingleInstanceGuard::Outcome::First) << c.name;
+        EXPECT_TRUE(guard.problem().isEmpty()) << c.name;
+    }
 }

@@ -41,10 +41,9 @@ TEST(ConfText, QtReadsBackWhatIsMergedIntoAnyOldFile) {
     for (const auto& c : cases) {
         Sandbox box;
         const QString path = box.path(QStringLiteral("merged.conf"));
-        const auto merged =
-            mergeConfText(std::string_view(c.old.constData(), c.old.size()), sampleTexts(), backup);
-        ASSERT_TRUE(merged.has_value()) << c.name;
-        writeBytes(path, QByteArray::fromStdString(*merged));
+        const std::string merged = mergeConfText(std::string_view(c.old.constData(), c.old.size()),
+                                                 sampleTexts(), &backup);
+        writeBytes(path, QByteArray::fromStdString(merged));
         QSettings back(path, QSettings::IniFormat);
         EXPECT_EQ(readSettingTexts(back), sampleTexts()) << c.name;
         EXPECT_EQ(readBackupGroup(back), std::vector<std::string>(backup.begin(), backup.end()))
@@ -59,19 +58,8 @@ TEST(ConfText, QtReadsBackWhatIsMergedIntoAnyOldFile) {
 
 TEST(ConfText, EmptyStackLeavesNoBackupSection) {
     const std::string old = "[BackUpStack]\nLevel0=1\n[Position]\nLeft=3\n";
-    const auto merged = mergeConfText(old, sampleTexts(), {});
-    ASSERT_TRUE(merged.has_value());
-    EXPECT_EQ(merged->find("BackUpStack"), std::string::npos);
-}
-
-TEST(ConfText, ValuesThatNeedEscapingAreLeftToQSettings) {
-    for (const char* bad : {"a,b", "x=y", "semi;colon", "\"q\"", "back\\slash", " lead", "@at",
-                            "new\nline", "caf\xc3\xa9"}) {
-        SettingTexts texts = sampleTexts();
-        texts[static_cast<std::size_t>(Setting::InputArgument)] = bad;
-        EXPECT_FALSE(mergeConfText("", texts, {}).has_value()) << bad;
-        EXPECT_FALSE(mergeConfText("", sampleTexts(), {bad}).has_value()) << bad;
-    }
+    const std::vector<std::string_view> none;
+    EXPECT_EQ(mergeConfText(old, sampleTexts(), &none).find("BackUpStack"), std::string::npos);
 }
 
 TEST(ConfText, BackupReadDirectlyMatchesWhatQSettingsReads) {
@@ -89,6 +77,9 @@ TEST(ConfText, BackupReadDirectlyMatchesWhatQSettingsReads) {
         {"section in another case", "[backupstack]\nLevel0=A\n", false},
         {"section twice", "[BackUpStack]\nLevel0=A\n[BackUpStack]\nLevel1=B\n", false},
         {"name twice", "[BackUpStack]\nLevel0=A\nLevel00=B\n", false},
+        {"text after the name", "[BackUpStack]tion]\nLeft=1\n", false},
+        {"escaped name", "[Back%55pStack]\nLevel0=1\n", false},
+        {"unclosed header", "[PositLeft=1\n[BackUpStack]Leveft=1\n", false},
     };
     // clang-format on
     for (const auto& c : cases) {

@@ -64,7 +64,7 @@ TEST_F(CloseSequenceTest, HelpViewerGoesEvenWhenTheSaveThenFails) {
 
     ASSERT_TRUE(QDir().mkpath(iniPath()));
     dialogs().expectError();
-    dialogs().expectConfirm(false);
+    dialogs().expectConfirm(true);
     EXPECT_FALSE(closeWindow());
     EXPECT_TRUE(window().isVisible());
     EXPECT_FALSE(window().helpViewer()->isVisible());

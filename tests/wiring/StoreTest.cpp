@@ -73,48 +73,25 @@ TEST_P(StoreToggleTest, ClicksSwitchTheStoreForTheNextClose) {
 }
 
 using Before = ToggleCase::Before;
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Toggles, StoreToggleTest,
     ::testing::Values(
         ToggleCase{"FreshStartClosesIntoIniFile", Before::Nothing, {}, false, true, false, false},
-        ToggleCase{"CheckedIniItemStillSwitches",
-                   Before::Nothing,
-                   {Command::StoreInIniFile},
-                   true,
-                   false,
-                   true,
-                   true},
-        ToggleCase{"TwoClicksComeBack",
-                   Before::Nothing,
-                   {Command::StoreInRegistry, Command::StoreInIniFile},
-                   false,
-                   true,
-                   false,
-                   false},
-        ToggleCase{"IniFileWinsAtTheNextStart",
-                   Before::IniFile,
-                   {Command::StoreInRegistry},
-                   true,
-                   true,
-                   true,
-                   false},
-        ToggleCase{
-            "NativeStoreChosenWhenNoIniFile", Before::NativeOnly, {}, true, false, true, true},
-        ToggleCase{"BackToIniFileFromNativeStore",
-                   Before::NativeOnly,
-                   {Command::StoreInIniFile},
-                   false,
-                   true,
-                   true,
-                   false}),
+        ToggleCase{"CheckedIniItemStillSwitches", Before::Nothing, {Command::StoreInIniFile}, true, false, true, true},
+        ToggleCase{"TwoClicksComeBack", Before::Nothing, {Command::StoreInRegistry, Command::StoreInIniFile}, false, true, false, false},
+        ToggleCase{"IniFileWinsAtTheNextStart", Before::IniFile, {Command::StoreInRegistry}, true, true, true, false},
+        ToggleCase{"NativeStoreChosenWhenNoIniFile", Before::NativeOnly, {}, true, false, true, true},
+        ToggleCase{"BackToIniFileFromNativeStore", Before::NativeOnly, {Command::StoreInIniFile}, false, true, true, false}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // --- a save that fails ----------------------------------------------------------
 
 struct SaveFailureCase {
     const char* name;
     enum class Blocked { IniFile, Backup, NativeStore } blocked;
-    bool answer; // to the question the failure asks
+    bool answer; // to the question the failure asks (its default is OK)
     bool closes;
 };
 
@@ -165,7 +142,8 @@ TEST_P(SaveFailureTest, UserIsToldAndChoosesWhetherToCloseWithoutSaving) {
         EXPECT_EQ(calls[0].kind, ScriptedDialogs::Kind::Confirm);
         EXPECT_TRUE(calls[0].text.contains(QDir::toNativeSeparators(backupPath())))
             << calls[0].text.toStdString();
-        EXPECT_TRUE(calls[0].text.contains(QStringLiteral("Close anyway?")));
+        EXPECT_TRUE(
+            calls[0].text.contains(QStringLiteral("Close anyway? The stack will not be kept.")));
         // The backup comes first; the settings follow only when the user
         // chose to close anyway.
         EXPECT_EQ(QFile::exists(iniPath()), c.answer);
@@ -174,7 +152,8 @@ TEST_P(SaveFailureTest, UserIsToldAndChoosesWhetherToCloseWithoutSaving) {
         EXPECT_EQ(calls[0].kind, ScriptedDialogs::Kind::Error);
         EXPECT_EQ(calls[0].text, expectedError);
         EXPECT_EQ(calls[1].kind, ScriptedDialogs::Kind::Confirm);
-        EXPECT_TRUE(calls[1].text.contains(QStringLiteral("Close without saving?")));
+        EXPECT_TRUE(calls[1].text.contains(QStringLiteral("Keep the window open?")));
+        EXPECT_FALSE(calls[1].text.contains(QStringLiteral("Unknown error")));
     }
     if (c.blocked == Blocked::IniFile) {
         // The backup was written before the settings failed.
@@ -196,17 +175,30 @@ TEST_P(SaveFailureTest, UserIsToldAndChoosesWhetherToCloseWithoutSaving) {
     }
 }
 
+TEST_F(WiringTest, AnEmptyStackWhoseBackupFailsIsNotSaidToBeLost) {
+    start();
+    ASSERT_TRUE(QDir().mkpath(backupPath()));
+    dialogs().expectConfirm(false);
+    EXPECT_FALSE(closeWindow());
+    const auto calls = boxes();
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_TRUE(calls[0].text.contains(QStringLiteral("The old backup stays as it was.")));
+    EXPECT_FALSE(calls[0].text.contains(QStringLiteral("will not be kept")));
+}
+
 using Blocked = SaveFailureCase::Blocked;
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Failures, SaveFailureTest,
-    ::testing::Values(SaveFailureCase{"IniFileKeepOpen", Blocked::IniFile, false, false},
-                      SaveFailureCase{"IniFileCloseWithoutSaving", Blocked::IniFile, true, true},
-                      SaveFailureCase{"BackupKeepOpen", Blocked::Backup, false, false},
-                      SaveFailureCase{"BackupCloseAnyway", Blocked::Backup, true, true},
-                      SaveFailureCase{"NativeStoreKeepOpen", Blocked::NativeStore, false, false},
-                      SaveFailureCase{"NativeStoreCloseWithoutSaving", Blocked::NativeStore, true,
-                                      true}),
+    ::testing::Values(
+        SaveFailureCase{"IniFileKeepOpen", Blocked::IniFile, true, false},
+        SaveFailureCase{"IniFileCloseWithoutSaving", Blocked::IniFile, false, true},
+        SaveFailureCase{"BackupKeepOpen", Blocked::Backup, false, false},
+        SaveFailureCase{"BackupCloseAnyway", Blocked::Backup, true, true},
+        SaveFailureCase{"NativeStoreKeepOpen", Blocked::NativeStore, true, false},
+        SaveFailureCase{"NativeStoreCloseWithoutSaving", Blocked::NativeStore, false, true}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // --- what a start tells about the backup -------------------------------------------
 
@@ -247,13 +239,14 @@ TEST_P(BackupNoticeTest, StartGoesOnAndTellsOnceTheWindowIsUp) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Backups, BackupNoticeTest,
-    ::testing::Values(BackupNoticeCase{"Whole", "1\r\n64\r\n1F\r\n3\r\n", {"1F", "3"}, nullptr},
-                      BackupNoticeCase{"ForeignLineEnds", "1\n64\n1F\n3", {"1F", "3"}, nullptr},
-                      BackupNoticeCase{
-                          "OneBadEntry", "1\r\n64\r\n1F\r\nXYZ\r\n3\r\n", {"1F", "3"}, "XYZ"},
-                      BackupNoticeCase{"Unreadable", QByteArray(), {}, "could not be read"}),
+    ::testing::Values(
+        BackupNoticeCase{"Whole", "1\r\n64\r\n1F\r\n3\r\n", {"1F", "3"}, nullptr},
+        BackupNoticeCase{"OneBadEntry", "1\r\n64\r\n1F\r\nXYZ\r\n3\r\n", {"1F", "3"}, "an entry that is not a valid hexadecimal number"},
+        BackupNoticeCase{"Unreadable", QByteArray(), {}, "could not be read"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 } // namespace
