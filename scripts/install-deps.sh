@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libgmp-dev libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils poppler-utils imagemagick fonts-dejavu-core
+  xvfb xauth xdotool x11-utils openbox poppler-utils imagemagick fonts-dejavu-core
 )
 
 missing=()

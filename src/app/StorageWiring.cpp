@@ -1,11 +1,13 @@
 #include "app/StorageWiring.h"
 
+#include "app/WindowPlacement.h"
 #include "engine/EngineError.h"
 #include "storage/CalculatorState.h"
 #include "storage/StackFile.h"
 #include "ui/MainWindow.h"
 #include "ui/StayOnTopSuspension.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -13,6 +15,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <optional>
 
 namespace quarnel::app {
@@ -23,13 +26,14 @@ const QString kStackFilter = QStringLiteral("RPN Stack (*.STK)");
 
 using Answer = ui::WindowDialogs::Answer;
 
-// Whether a window at this place would show at least a corner on some screen.
-bool onSomeScreen(const QRect& frame) {
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        if (screen->availableGeometry().intersects(frame))
-            return true;
-    }
-    return false;
+// The title bar's height when the window system has not told it yet.
+constexpr int kUsualTitleHeight = 20;
+
+QList<QRect> screenAreas() {
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        areas.append(screen->availableGeometry());
+    return areas;
 }
 
 } // namespace
@@ -40,8 +44,9 @@ StorageWiring::StorageWiring(ui::MainWindow& window, const QString& programPath)
 storage::WindowOptions StorageWiring::currentOptions() const {
     storage::WindowOptions options;
     const QRect frame = window_.frameGeometry();
-    options.left = window_.x();
-    options.top = window_.y();
+    const QPoint outer = outerPosition(window_);
+    options.left = outer.x();
+    options.top = outer.y();
     options.height = frame.height();
     options.width = frame.width();
     options.stayOnTop = window_.stayOnTop();
@@ -52,12 +57,13 @@ storage::WindowOptions StorageWiring::currentOptions() const {
 void StorageWiring::applyOptions(const storage::WindowOptions& options) {
     // The window has a fixed size: the stored size is kept for the next save
     // but never stretches the laid-out controls. A place that no screen shows
-    // any more (a monitor that was unplugged) falls back to the default place.
-    const QRect wanted(QPoint(options.left, options.top), window_.frameGeometry().size());
-    if (onSomeScreen(wanted))
-        window_.move(wanted.topLeft());
-    else
-        window_.move(storage::WindowOptions{}.left, storage::WindowOptions{}.top);
+    // any more (a monitor that was unplugged), or where the title bar cannot
+    // be taken hold of, falls back to the default place.
+    const storage::WindowOptions defaults;
+    const int titleHeight =
+        std::max(window_.geometry().top() - window_.frameGeometry().top(), kUsualTitleHeight);
+    moveOuterTo(window_, placeOnScreen(options.left, options.top, window_.frameGeometry().size(),
+                                       titleHeight, screenAreas(), {defaults.left, defaults.top}));
     colours_.apply(options);
     if (options.stayOnTop != window_.stayOnTop())
         window_.toggleStayOnTop();
@@ -89,6 +95,8 @@ bool StorageWiring::save() {
     const storage::WindowOptions options = currentOptions();
     storage::SaveOutcome outcome =
         storage::saveCalculatorState(store_, window_.calculator(), options);
+    if (window_.unattended())
+        return saveUnattended(outcome, options);
     if (outcome.status == storage::SaveOutcome::Status::BackupFailed) {
         QString question = outcome.failure.message;
         if (!outcome.failure.reason.isEmpty())
@@ -110,6 +118,23 @@ bool StorageWiring::save() {
         question += QStringLiteral(".\nKeep the window open? (Cancel closes without saving.)");
         return window_.dialogs().confirm(&window_, question) != Answer::Ok;
     }
+    return true;
+}
+
+bool StorageWiring::saveUnattended(storage::SaveOutcome outcome,
+                                   const storage::WindowOptions& options) {
+    // Nobody is there to answer a question: what could not be written keeps
+    // its old file, and standard error says why; the close goes on.
+    const auto report = [](const storage::Failure& failure) {
+        qWarning().noquote() << failure.message << failure.reason;
+    };
+    if (outcome.status == storage::SaveOutcome::Status::BackupFailed) {
+        report(outcome.failure);
+        outcome = storage::saveCalculatorState(store_, window_.calculator(), options,
+                                               storage::BackupFailure::Continue);
+    }
+    if (outcome.status == storage::SaveOutcome::Status::SettingsFailed)
+        report(outcome.failure);
     return true;
 }
 

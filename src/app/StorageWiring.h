@@ -34,6 +34,7 @@ class StorageWiring {
 
   private:
     storage::WindowOptions currentOptions() const;
+    bool saveUnattended(storage::SaveOutcome outcome, const storage::WindowOptions& options);
     void applyOptions(const storage::WindowOptions& options);
 
     ui::MainWindow& window_;

@@ -1,4 +1,5 @@
 #include "app/LayerWiring.h"
+#include "app/SessionEnd.h"
 #include "app/SingleInstanceGuard.h"
 #include "app/SplashScreen.h"
 #include "ui/MainWindow.h"
@@ -70,6 +71,8 @@ int main(int argc, char* argv[]) {
         window = std::make_unique<quarnel::ui::MainWindow>();
     quarnel::app::wireLayers(*window);
     window->loadState();
+    // From here on a logout or shutdown closes the window as the user would.
+    new quarnel::app::SessionEnd(*window);
     QObject::connect(&guard, &quarnel::app::SingleInstanceGuard::activationRequested, window.get(),
                      [&window] { bringForward(*window); });
 

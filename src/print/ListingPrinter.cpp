@@ -34,7 +34,7 @@ PrintResult printListing(QPrinter& printer, const QStringList& lines, const Prin
                        0);
     }
     painter.setFont(printerFont(style.font, style.screenDotsPerInch));
-    painter.setPen(style.color);
+    painter.setPen(printerInk(style.color));
 
     PageWriter writer(painter, printer);
     const auto writeHeader = [&](PageWriter& w) {

@@ -1,5 +1,6 @@
 #include "ui/Fonts.h"
 
+#include <QFontMetricsF>
 #include <QStringList>
 
 namespace quarnel::ui {
@@ -32,6 +33,13 @@ QFont fontWithFallback(const QString& family, int pixelHeight, bool bold) {
         font.setStyleHint(QFont::Serif);
     else
         font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+QFont fittedFont(QFont font, const QString& text, int width) {
+    constexpr int kSmallest = 6;
+    while (font.pixelSize() > kSmallest && QFontMetricsF(font).horizontalAdvance(text) > width)
+        font.setPixelSize(font.pixelSize() - 1);
     return font;
 }
 

@@ -19,4 +19,8 @@ QFont makeFont(FontKind kind);
 // with a fallback of the same kind (sans, serif or monospace).
 QFont fontWithFallback(const QString& family, int pixelHeight, bool bold = false);
 
+// `font`, made smaller one pixel at a time until `text` fits in `width` pixels
+// (the face that really draws decides, whichever family it falls back to).
+QFont fittedFont(QFont font, const QString& text, int width);
+
 } // namespace quarnel::ui

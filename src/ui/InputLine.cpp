@@ -1,5 +1,6 @@
 #include "ui/InputLine.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 
@@ -8,6 +9,11 @@ namespace quarnel::ui {
 InputLine::InputLine(QWidget* parent) : QLineEdit(parent) {}
 
 void InputLine::keyPressEvent(QKeyEvent* event) {
+    if (divertTo_) {
+        divertTo_->setFocus(Qt::OtherFocusReason);
+        QCoreApplication::sendEvent(divertTo_, event);
+        return;
+    }
     emit keyArriving(event);
     QLineEdit::keyPressEvent(event);
 }

@@ -14,6 +14,10 @@ class InputLine : public QLineEdit {
   public:
     explicit InputLine(QWidget* parent = nullptr);
 
+    // While set, every key pressed here goes to `target` instead (and the
+    // focus with it): neither the line nor keyArriving sees it.
+    void divertKeysTo(QWidget* target) { divertTo_ = target; }
+
   signals:
     // Emitted for every key press, before the line handles the key.
     void keyArriving(QKeyEvent* event);
@@ -21,6 +25,9 @@ class InputLine : public QLineEdit {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+
+  private:
+    QWidget* divertTo_ = nullptr;
 };
 
 } // namespace quarnel::ui

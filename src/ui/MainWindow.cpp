@@ -11,8 +11,12 @@
 #include "ui/StandardDialogs.h"
 #include "ui/StayOnTopSuspension.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDebug>
+#include <QDialog>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLayout>
@@ -26,6 +30,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextOption>
+#include <QTimer>
 #include <QWindow>
 
 #include <exception>
@@ -123,6 +128,7 @@ void MainWindow::buildClientArea() {
     setUpDisplayBox(numberMemo_, Qt::AlignHCenter);
     numberMemo_->setPlainText(QStringLiteral("5\n4\n3\n2\n1"));
     numberMemo_->installEventFilter(this);
+    fitDisplayFont();
 
     inputEdit_ = new InputLine(client_);
     inputEdit_->setObjectName(QStringLiteral("InputEdit"));
@@ -140,6 +146,24 @@ void MainWindow::buildClientArea() {
     stackMemo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     stackMemo_->setFont(makeFont(FontKind::Window));
     stackMemo_->hide();
+}
+
+void MainWindow::fitDisplayFont() {
+    // The longest line the display shows (the cut entry with its "...") must
+    // stand whole to the right of the level column, in the face that really
+    // draws it. A digit line is the longest that can occur.
+    constexpr int kSlack = 2; // the text layout's own rounding
+    const int right = rpnScreen_->geometry().right() + 1 - rpnScreen_->frameWidth() -
+                      static_cast<int>(rpnScreen_->document()->documentMargin());
+    const int width = right - (numberMemo_->geometry().right() + 1) - kSlack;
+    QFont font = rpnScreen_->font();
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        const QString line = QString(calculator::Calculator::kDisplayWidth, QLatin1Char(digit)) +
+                             QStringLiteral("...");
+        font = fittedFont(font, line, width);
+    }
+    rpnScreen_->setFont(font);
+    numberMemo_->setFont(font);
 }
 
 void MainWindow::buildButtons() {
@@ -334,9 +358,19 @@ void MainWindow::redraw() {
     if (viewShown && (listingPending_ || stackMemo_->isHidden()))
         refreshListing();
     stackMemo_->setVisible(viewShown);
+    routeKeysToListing(viewShown);
 
     syncInputLine();
     applyMenuStates();
+}
+
+void MainWindow::routeKeysToListing(bool viewShown) {
+    // The listing covers the input line and the buttons: what the user types
+    // goes into the listing box, never to a calculator command.
+    inputEdit_->divertKeysTo(viewShown ? stackMemo_ : nullptr);
+    QWidget* focused = QApplication::focusWidget();
+    if (viewShown && focused != stackMemo_ && client_->isAncestorOf(focused))
+        stackMemo_->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::refreshListing() {
@@ -397,6 +431,10 @@ void MainWindow::showMessage(const std::string& text) {
 }
 
 void MainWindow::focusInput() {
+    if (calc_.stackViewShown()) {
+        stackMemo_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     inputEdit_->setFocus(Qt::OtherFocusReason);
     inputEdit_->deselect();
     inputEdit_->setCursorPosition(static_cast<int>(inputEdit_->text().size()));
@@ -532,7 +570,17 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         help_->close();
     if (hooks_.saveState) {
         bool saved = false;
-        runGuarded([this, &saved] { saved = hooks_.saveState(); });
+        if (unattended_) {
+            // Nobody is there to answer: a failure goes to the log and the close goes on.
+            try {
+                saved = hooks_.saveState();
+            } catch (const std::exception& failure) {
+                qWarning().noquote() << QString::fromUtf8(failure.what());
+                saved = true;
+            }
+        } else {
+            runGuarded([this, &saved] { saved = hooks_.saveState(); });
+        }
         if (!saved) {
             event->ignore();
             return;
@@ -541,10 +589,64 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void MainWindow::closeUnattended() {
+    // Each try first clears what stands in the way; the close runs once
+    // nothing does, or after about two seconds whatever stands.
+    constexpr int kTries = 100;
+    constexpr int kRetryMs = 20;
+    unattended_ = true;
+    bool waiting = false;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<QDialog*>(top); dialog && dialog->isVisible()) {
+            dialog->reject();
+            waiting = true;
+        }
+    }
+    if (hooks_.demoRunning && hooks_.demoRunning()) {
+        if (hooks_.requestDemoQuit)
+            hooks_.requestDemoQuit();
+        waiting = true;
+    }
+    if (waiting && ++unattendedTries_ < kTries) {
+        QTimer::singleShot(kRetryMs, this, &MainWindow::closeUnattended);
+        return;
+    }
+    close();
+    QCoreApplication::quit();
+}
+
+void MainWindow::saveUnattended() {
+    unattended_ = true;
+    try {
+        if (hooks_.saveState)
+            hooks_.saveState();
+    } catch (const std::exception& failure) {
+        qWarning().noquote() << QString::fromUtf8(failure.what());
+    }
+    unattended_ = false;
+}
+
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowTitleChange)
+        showTitleAsSet();
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         focusInput();
+}
+
+bool MainWindow::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WinIdChange)
+        showTitleAsSet();
+    return handled;
+}
+
+void MainWindow::showTitleAsSet() {
+    // Qt reads "[*]" in a widget's title as the unsaved-changes mark and drops
+    // it; this window has no such mark, and its captions (the demo's) show the
+    // characters themselves.
+    if (QWindow* handle = windowHandle())
+        handle->setTitle(windowTitle());
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -553,38 +655,62 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         focusInput();
         return false;
     }
-    if (watched == client_) {
-        // Dragging the window by its body: buttons and text boxes take their
-        // own clicks, so only the bare client area gets here.
-        switch (event->type()) {
-        case QEvent::MouseButtonPress: {
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() != Qt::LeftButton)
-                break;
-            if (windowHandle() && windowHandle()->startSystemMove())
-                return true;
-            dragging_ = true;
-            dragOffset_ = mouse->globalPosition().toPoint() - frameGeometry().topLeft();
+    const QEvent::Type type = event->type();
+    if (watched == client_ &&
+        (type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+         type == QEvent::MouseButtonRelease) &&
+        dragByBody(static_cast<QMouseEvent*>(event)))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::pressIsOnBody(const QPoint& at) const {
+    // A press on a text box reaches the body when the box does not use it;
+    // the box still answers for itself, so it does not drag.
+    for (QWidget* under = client_->childAt(at); under && under != client_;
+         under = under->parentWidget()) {
+        if (qobject_cast<QAbstractScrollArea*>(under) || qobject_cast<QLineEdit*>(under))
+            return false;
+    }
+    return true;
+}
+
+bool MainWindow::dragByBody(QMouseEvent* mouse) {
+    // The window follows the pointer while the left button is down, and only
+    // then: the drag ends with the button, whichever event tells of it first,
+    // so no click leaves the window stuck to the pointer. Where the window
+    // system places windows itself (Wayland), it is asked to move the window
+    // once the pointer really moves with the button down.
+    switch (mouse->type()) {
+    case QEvent::MouseButtonPress:
+        if (mouse->button() != Qt::LeftButton || !pressIsOnBody(mouse->position().toPoint()))
+            return false;
+        dragging_ = true;
+        dragOffset_ = mouse->globalPosition().toPoint() - frameGeometry().topLeft();
+        return true;
+    case QEvent::MouseMove:
+        if (!dragging_)
+            return false;
+        if (!mouse->buttons().testFlag(Qt::LeftButton)) {
+            dragging_ = false;
+            return false;
+        }
+        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+            dragging_ = false;
+            if (windowHandle())
+                windowHandle()->startSystemMove();
             return true;
         }
-        case QEvent::MouseMove:
-            if (dragging_) {
-                auto* mouse = static_cast<QMouseEvent*>(event);
-                move(mouse->globalPosition().toPoint() - dragOffset_);
-                return true;
-            }
-            break;
-        case QEvent::MouseButtonRelease:
-            if (dragging_) {
-                dragging_ = false;
-                return true;
-            }
-            break;
-        default:
-            break;
-        }
+        move(mouse->globalPosition().toPoint() - dragOffset_);
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (!dragging_)
+            return false;
+        dragging_ = false;
+        return true;
+    default:
+        return false;
     }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace quarnel::ui

@@ -15,6 +15,7 @@
 #include <memory>
 
 class QAction;
+class QMouseEvent;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
@@ -86,6 +87,17 @@ class MainWindow : public QMainWindow, private calculator::CalculatorHost {
 
     HelpViewer* helpViewer() const { return help_; }
 
+    // The session ends (a signal, the desktop logging out): the close
+    // sequence with its saves, after open dialogs are dismissed and a running
+    // demo has stopped, and without any question that would hold it up; the
+    // save hook tells failures on standard error instead. Ends the event loop.
+    void closeUnattended();
+    // The desktop's request to save: writes the state as that close would,
+    // and leaves the window open.
+    void saveUnattended();
+    // Set while one of the two above runs: no question may be asked.
+    bool unattended() const { return unattended_; }
+
     // Keyboard focus to the input line, caret after its text, nothing selected.
     void focusInput() override;
 
@@ -95,12 +107,14 @@ class MainWindow : public QMainWindow, private calculator::CalculatorHost {
     void colorChosen(quarnel::ui::Command target);
 
   protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildClientArea();
+    void fitDisplayFont();
     void buildButtons();
     void buildMenus();
     void perform(Command::Own command);
@@ -117,6 +131,10 @@ class MainWindow : public QMainWindow, private calculator::CalculatorHost {
     void showAbout();
     void applyMenuStates();
     void syncInputLine();
+    void routeKeysToListing(bool viewShown);
+    void showTitleAsSet();
+    bool pressIsOnBody(const QPoint& at) const;
+    bool dragByBody(QMouseEvent* mouse);
     void callHook(const std::function<void()>& hook);
 
     calculator::Calculator calc_;
@@ -137,9 +155,11 @@ class MainWindow : public QMainWindow, private calculator::CalculatorHost {
     bool stateInRegistry_ = false;
     bool demoMenus_ = false;
     bool listingPending_ = false;
+    bool unattended_ = false;
+    int unattendedTries_ = 0;
     QString shownDisplay_;
 
-    // Dragging by the body where the window system cannot move the window itself.
+    // Dragging by the body: the window follows the pointer while this is set.
     bool dragging_ = false;
     QPoint dragOffset_;
 };

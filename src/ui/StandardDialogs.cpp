@@ -3,11 +3,12 @@
 #include "ui/AboutBox.h"
 
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace quarnel::ui {
 
@@ -59,7 +60,16 @@ QString StandardDialogs::saveFileName(QWidget* parent, const QString& caption,
 }
 
 bool StandardDialogs::printerSetup(QWidget* parent, QPrinter& printer) {
-    QPageSetupDialog dialog(&printer, parent);
+    // The printer dialog without what belongs to one job (pages, copies):
+    // it picks the printer and, through its properties, the paper; what it
+    // picks stays set on `printer` for the next job. Nothing is printed here.
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Setup Printer"));
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -124,7 +124,7 @@ class PrintPathTest : public WiringTest {};
 TEST_F(PrintPathTest, LongListingRepeatsTheHeaderOnEveryPage) {
     start();
     std::vector<std::string> entries;
-    for (int i = 1; i <= 180; ++i)
+    for (int i = 1; i <= 300; ++i)
         entries.push_back(QString::number(i, 16).toUpper().toStdString());
     calc().loadStack(entries);
     window().redraw();
@@ -144,9 +144,9 @@ TEST_F(PrintPathTest, LongListingRepeatsTheHeaderOnEveryPage) {
         EXPECT_FALSE(listingOf(pages[p]).isEmpty()) << "page " << p + 1;
         all += listingOf(pages[p]);
     }
-    ASSERT_EQ(all.size(), 180);
-    for (int i = 0; i < 180; ++i)
-        EXPECT_EQ(all[i], QStringLiteral("%1: %2").arg(180 - i).arg(i + 1, 0, 16).toUpper());
+    ASSERT_EQ(all.size(), 300);
+    for (int i = 0; i < 300; ++i)
+        EXPECT_EQ(all[i], QStringLiteral("%1: %2").arg(300 - i).arg(i + 1, 0, 16).toUpper());
 }
 
 TEST_F(PrintPathTest, CancelledPrintDialogPrintsNothing) {

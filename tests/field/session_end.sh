@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# The real program ended by the session (SIGTERM at logout or shutdown, SIGHUP
+# when its terminal goes away) must save like a close, and must end promptly
+# without asking anything even when the save fails.
+# Usage: session_end.sh <quarnel executable>; fails when the X tools are missing.
+set -euo pipefail
+program=$1
+for tool in xvfb-run xdotool; do
+  command -v "$tool" >/dev/null || { echo "missing $tool"; exit 77; }
+done
+sandbox=$(mktemp -d)
+trap 'rm -rf "$sandbox"' EXIT
+
+cat >"$sandbox/session.sh" <<'SESSION'
+set -euo pipefail
+dir=$1; signal=$2
+export HOME=$dir/home XDG_CONFIG_HOME=$dir/home/config XDG_RUNTIME_DIR=$dir/home/runtime
+unset QT_QPA_PLATFORM
+cd "$dir/work"
+"$dir/prog/quarnel" 2>"$dir/stderr.log" &
+pid=$!
+wid=
+for _ in $(seq 1 100); do
+  wid=$(xdotool search --onlyvisible --name '^Quarnel$' 2>/dev/null | head -1 || true)
+  [ -n "$wid" ] && break
+  sleep 0.1
+done
+[ -n "$wid" ] || { echo "no window"; kill -9 "$pid"; exit 1; }
+sleep 0.5
+xdotool windowfocus --sync "$wid"
+xdotool type --delay 40 "1F"; xdotool key Return; xdotool type --delay 40 "2A"
+sleep 0.3
+kill -s "$signal" "$pid"
+for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$pid" 2>/dev/null; then echo "still running 5 s after SIG$signal"; kill -9 "$pid"; exit 1; fi
+wait "$pid" || true
+SESSION
+
+# signal | what is in the way | what must be on disk afterwards
+while IFS='|' read -r signal blocker expect; do
+  dir=$sandbox/$signal-$blocker
+  mkdir -p "$dir/prog" "$dir/work" "$dir/home/config" "$dir/home/runtime"
+  chmod 700 "$dir/home/runtime"
+  cp "$program" "$dir/prog/quarnel"
+  [ "$blocker" = backup-is-a-folder ] && mkdir "$dir/work/BACKUP.STK"
+  xvfb-run -a -s "-screen 0 1024x768x24" bash "$sandbox/session.sh" "$dir" "$signal" ||
+    { echo "SIG$signal, $blocker: failed"; cat "$dir/stderr.log"; exit 1; }
+  case $expect in
+    saved)
+      printf '1\r\n64\r\n1F\r\n' | cmp -s - "$dir/work/BACKUP.STK" ||
+        { echo "SIG$signal: stack not saved"; exit 1; }
+      grep -q '^InputArgument=2A' "$dir/prog/quarnel.INI" ||
+        { echo "SIG$signal: input not saved"; exit 1; } ;;
+    told)
+      [ -d "$dir/work/BACKUP.STK" ] || { echo "SIG$signal: the folder in the way was replaced"; exit 1; }
+      [ -f "$dir/prog/quarnel.INI" ] ||
+        { echo "SIG$signal: settings not saved after the failed backup"; exit 1; }
+      [ -s "$dir/stderr.log" ] || { echo "SIG$signal: the failed save was not reported"; exit 1; } ;;
+  esac
+  echo "SIG$signal, $blocker: $expect"
+done <<'ROWS'
+TERM|nothing|saved
+HUP|nothing|saved
+TERM|backup-is-a-folder|told
+ROWS
