@@ -10,7 +10,7 @@ clang++ -std=c++20 -O1 -g -fno-omit-frame-pointer \
   -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
   -I "$root/src" -I "$root/tests" \
   "$root"/src/engine/*.cpp "$root"/tests/engine/reference/*.cpp "$root/fuzz/EngineFuzz.cpp" \
-  -o "$out/engine_fuzz"
+  -lgmp -o "$out/engine_fuzz"
 echo "built $out/engine_fuzz"
 # The storage readers, on Qt Core (not instrumented itself).
 clang++ -std=c++20 -O1 -g -fno-omit-frame-pointer -fPIC \
@@ -19,5 +19,5 @@ clang++ -std=c++20 -O1 -g -fno-omit-frame-pointer -fPIC \
   "$root"/src/engine/*.cpp "$root"/src/storage/ConfText.cpp "$root"/src/storage/SettingsAccess.cpp \
   "$root"/src/storage/StackFileFormat.cpp "$root"/src/storage/IntegerText.cpp \
   "$root"/src/storage/Settings.cpp "$root"/src/storage/ColourText.cpp "$root/fuzz/StorageFuzz.cpp" \
-  $(pkg-config --libs Qt6Core) -o "$out/storage_fuzz"
+  $(pkg-config --libs Qt6Core) -lgmp -o "$out/storage_fuzz"
 echo "built $out/storage_fuzz"
