@@ -137,20 +137,12 @@ TEST_P(DisplayFit, EveryLineIsDrawnWholeRightOfTheNumbers) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    RealFonts, DisplayFit,
-    ::testing::Values(DisplayCase{"BinWithNumbers",
-                                  Command::BaseBin,
-                                  true,
-                                  {"1000000000000000000000000000000000000000000000000000",
-                                   "111111111111111111111111111111111111111111111111111111111111",
-                                   "1010101010101010101010101010101010101010101010101010101"}},
-                      DisplayCase{
-                          "BinWithoutNumbers",
-                          Command::BaseBin,
-                          false,
-                          {"1000000000000000000000000000000000000000000000000000000000000000"}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(RealFonts, DisplayFit, ::testing::Values(
+    DisplayCase{"BinWithNumbers", Command::BaseBin, true, {"1000000000000000000000000000000000000000000000000000", "111111111111111111111111111111111111111111111111111111111111", "1010101010101010101010101010101010101010101010101010101"}},
+    DisplayCase{"BinWithoutNumbers", Command::BaseBin, false, {"1000000000000000000000000000000000000000000000000000000000000000"}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // --- keys in StackView ------------------------------------------------------
 
@@ -184,17 +176,14 @@ TEST_P(StackViewKeys, LeaveTheStackAndTheInputAlone) {
     EXPECT_EQ(window.calculator().inputText(), "5");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, StackViewKeys,
-    ::testing::Values(ViewKeyCase{"Escape", Qt::Key_Escape, Qt::NoModifier},
-                      ViewKeyCase{"N", Qt::Key_N, Qt::NoModifier},
-                      ViewKeyCase{"PageDown", Qt::Key_PageDown, Qt::NoModifier},
-                      ViewKeyCase{"Delete", Qt::Key_Delete, Qt::NoModifier},
-                      ViewKeyCase{"Enter", Qt::Key_Return, Qt::NoModifier},
-                      ViewKeyCase{"Digit", Qt::Key_7, Qt::NoModifier},
-                      ViewKeyCase{"Backspace", Qt::Key_Backspace, Qt::NoModifier},
-                      ViewKeyCase{"UndoShortcutF2", Qt::Key_F2, Qt::NoModifier}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Keys, StackViewKeys, ::testing::Values(
+    ViewKeyCase{"Escape", Qt::Key_Escape, Qt::NoModifier}, ViewKeyCase{"N", Qt::Key_N, Qt::NoModifier},
+    ViewKeyCase{"PageDown", Qt::Key_PageDown, Qt::NoModifier}, ViewKeyCase{"Delete", Qt::Key_Delete, Qt::NoModifier},
+    ViewKeyCase{"Enter", Qt::Key_Return, Qt::NoModifier}, ViewKeyCase{"Digit", Qt::Key_7, Qt::NoModifier},
+    ViewKeyCase{"Backspace", Qt::Key_Backspace, Qt::NoModifier}, ViewKeyCase{"UndoShortcutF2", Qt::Key_F2, Qt::NoModifier}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // --- where the window opens -------------------------------------------------
 
@@ -228,15 +217,13 @@ TEST_P(WindowPlace, StaysWhereItWasLeftAcrossStarts) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Positions, WindowPlace,
-    ::testing::Values(PlaceCase{"Default", "", "", {50, 50}},
-                      PlaceCase{"Stored", "300", "200", {300, 200}},
-                      PlaceCase{"TitleBarAboveTheScreen", "100", "-15", {50, 50}},
-                      PlaceCase{"OnlyAnEdgeOnTheScreen", "1000", "100", {50, 50}},
-                      PlaceCase{"LargestInteger", "2147483647", "2147483647", {50, 50}},
-                      PlaceCase{"SmallestInteger", "-2147483647", "-2147483647", {50, 50}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Positions, WindowPlace, ::testing::Values(
+    PlaceCase{"Default", "", "", {50, 50}}, PlaceCase{"Stored", "300", "200", {300, 200}},
+    PlaceCase{"TitleBarAboveTheScreen", "100", "-15", {50, 50}}, PlaceCase{"OnlyAnEdgeOnTheScreen", "1000", "100", {50, 50}},
+    PlaceCase{"LargestInteger", "2147483647", "2147483647", {50, 50}}, PlaceCase{"SmallestInteger", "-2147483647", "-2147483647", {50, 50}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // --- pressing on the window -------------------------------------------------
 
@@ -282,12 +269,12 @@ TEST_P(PressAndDrag, MovesOnlyWhileTheBodyIsHeld) {
     EXPECT_EQ(window.frameGeometry().topLeft(), after) << "the window followed the free pointer";
 }
 
-INSTANTIATE_TEST_SUITE_P(Pointer, PressAndDrag,
-                         ::testing::Values(PressCase{"QuickClickOnDisplay", true, {}},
-                                           PressCase{"DragOnDisplay", true, {60, 40}},
-                                           PressCase{"QuickClickOnBody", false, {}},
-                                           PressCase{"DragByBody", false, {60, 40}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Pointer, PressAndDrag, ::testing::Values(
+    PressCase{"QuickClickOnDisplay", true, {}}, PressCase{"DragOnDisplay", true, {60, 40}},
+    PressCase{"QuickClickOnBody", false, {}}, PressCase{"DragByBody", false, {60, 40}}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // --- the demo's captions in the title bar -----------------------------------
 

@@ -123,15 +123,12 @@ TEST_P(Ink, IsTheDisplayColourUnlessTooFaintForWhitePaper) {
     EXPECT_NEAR(mark.blue(), want.blue(), 24) << mark.name().toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Colours, Ink,
-                         ::testing::Values(InkCase{"White", Qt::white, Qt::black},
-                                           InkCase{"Yellow", Qt::yellow, Qt::black},
-                                           InkCase{"Silver", QColor(0xC0, 0xC0, 0xC0), Qt::black},
-                                           InkCase{"TransparentRed", QColor(255, 0, 0, 0),
-                                                   Qt::black},
-                                           InkCase{"Red", Qt::red, Qt::red},
-                                           InkCase{"Navy", QColor(0, 0, 0x80), QColor(0, 0, 0x80)},
-                                           InkCase{"Black", Qt::black, Qt::black}),
-                         [](const auto& info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Colours, Ink, ::testing::Values(
+    InkCase{"White", Qt::white, Qt::black}, InkCase{"Yellow", Qt::yellow, Qt::black},
+    InkCase{"Silver", QColor(0xC0, 0xC0, 0xC0), Qt::black}, InkCase{"TransparentRed", QColor(255, 0, 0, 0), Qt::black},
+    InkCase{"Red", Qt::red, Qt::red}, InkCase{"Navy", QColor(0, 0, 0x80), QColor(0, 0, 0x80)}, InkCase{"Black", Qt::black, Qt::black}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 } // namespace

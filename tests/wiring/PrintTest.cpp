@@ -98,56 +98,17 @@ TEST_P(PrintStackTest, PdfHoldsTheHeaderAndTheListing) {
 
 const QString k64Ones(64, QLatin1Char('1'));
 
-INSTANTIATE_TEST_SUITE_P(
-    Listings, PrintStackTest,
-    ::testing::Values(
-        PrintCase{"Numbered",
-                  {"1F", "ABC", "3"},
-                  nullptr,
-                  true,
-                  QStringList{"3: 1F", "2: ABC", "1: 3"},
-                  false},
-        PrintCase{
-            "BareValues", {"1F", "ABC", "3"}, nullptr, false, QStringList{"1F", "ABC", "3"}, false},
-        PrintCase{"EmptyStackHeaderOnly", {}, nullptr, true, QStringList{}, false},
-        PrintCase{"LongerThanTheDisplayInFull",
-                  {"FFFFFFFFFFFFFFFF"},
-                  "BinButton",
-                  true,
-                  QStringList{"1: " + k64Ones},
-                  false},
-        PrintCase{"StayOnTopIsNotLowered", {"7"}, nullptr, false, QStringList{"7"}, true}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Listings, PrintStackTest, ::testing::Values(
+    PrintCase{"Numbered", {"1F", "ABC", "3"}, nullptr, true, QStringList{"3: 1F", "2: ABC", "1: 3"}, false},
+    PrintCase{"BareValues", {"1F", "ABC", "3"}, nullptr, false, QStringList{"1F", "ABC", "3"}, false},
+    PrintCase{"EmptyStackHeaderOnly", {}, nullptr, true, QStringList{}, false},
+    PrintCase{"LongerThanTheDisplayInFull", {"FFFFFFFFFFFFFFFF"}, "BinButton", true, QStringList{"1: " + k64Ones}, false},
+    PrintCase{"StayOnTopIsNotLowered", {"7"}, nullptr, false, QStringList{"7"}, true}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 class PrintPathTest : public WiringTest {};
-
-TEST_F(PrintPathTest, LongListingRepeatsTheHeaderOnEveryPage) {
-    start();
-    std::vector<std::string> entries;
-    for (int i = 1; i <= 300; ++i)
-        entries.push_back(QString::number(i, 16).toUpper().toStdString());
-    calc().loadStack(entries);
-    window().redraw();
-
-    const QString pdf = QDir(workDir()).filePath(QStringLiteral("long.pdf"));
-    dialogs().expectPrint(pdf);
-    choose(Command::PrintStack);
-
-    QString error;
-    const std::vector<PdfPage> pages = readPdfPages(pdf, &error);
-    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
-    ASSERT_GE(pages.size(), 3u);
-    QStringList all;
-    for (std::size_t p = 0; p < pages.size(); ++p) {
-        const QString title = titleOf(pages[p]);
-        EXPECT_TRUE(title.endsWith(QStringLiteral("] Page%1").arg(p + 1))) << title.toStdString();
-        EXPECT_FALSE(listingOf(pages[p]).isEmpty()) << "page " << p + 1;
-        all += listingOf(pages[p]);
-    }
-    ASSERT_EQ(all.size(), 300);
-    for (int i = 0; i < 300; ++i)
-        EXPECT_EQ(all[i], QStringLiteral("%1: %2").arg(300 - i).arg(i + 1, 0, 16).toUpper());
-}
 
 TEST_F(PrintPathTest, CancelledPrintDialogPrintsNothing) {
     start();
