@@ -54,19 +54,6 @@ TEST_F(WindowTest, FailedSaveKeepsTheWindowOpen) {
     }
 }
 
-TEST_F(WindowTest, ExitClosesLikeTheCloseButton) {
-    int saves = 0;
-    window().hooks().saveState = [&] {
-        ++saves;
-        return saves > 1; // the first attempt fails
-    };
-    choose("Exit1");
-    EXPECT_TRUE(window().isVisible());
-    choose("Exit1");
-    EXPECT_FALSE(window().isVisible());
-    EXPECT_EQ(saves, 2);
-}
-
 TEST_F(WindowTest, CloseShutsTheHelpViewerFirst) {
     bool helpOpenWhileSaving = true;
     window().hooks().saveState = [&] {

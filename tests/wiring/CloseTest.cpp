@@ -1,9 +1,7 @@
 // The close sequence of the wired window: both ways of closing save the
-// state, the help viewer goes, and a close that cannot save keeps the window.
+// whole state, whether it changed or not.
 
 #include "WiringFixture.h"
-
-#include "ui/HelpViewer.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,20 +32,6 @@ TEST_F(CloseSequenceTest, CaptionBarAndFileExitBothSaveTheState) {
                   QString::number(viaMenu));
         ASSERT_TRUE(QFile::remove(backupPath()));
     }
-}
-
-TEST_F(CloseSequenceTest, HelpViewerGoesEvenWhenTheSaveThenFails) {
-    start();
-    choose(Command::HelpContents);
-    ASSERT_NE(window().helpViewer(), nullptr);
-    ASSERT_TRUE(window().helpViewer()->isVisible());
-
-    ASSERT_TRUE(QDir().mkpath(iniPath()));
-    dialogs().expectError();
-    dialogs().expectConfirm(true);
-    EXPECT_FALSE(closeWindow());
-    EXPECT_TRUE(window().isVisible());
-    EXPECT_FALSE(window().helpViewer()->isVisible());
 }
 
 TEST_F(CloseSequenceTest, EveryCloseWritesEverySettingChangedOrNot) {
