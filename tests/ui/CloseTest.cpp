@@ -67,15 +67,3 @@ TEST_F(WindowTest, CloseShutsTheHelpViewerFirst) {
     EXPECT_FALSE(helpOpenWhileSaving);
     EXPECT_FALSE(window().helpViewer()->isVisible());
 }
-
-TEST_F(WindowTest, LoadHookRunsOnceOverTheInitialState) {
-    int loads = 0;
-    window().hooks().loadState = [&] {
-        ++loads;
-        EXPECT_TRUE(window().calculator().stack().empty());
-        window().calculator().loadStack({"2A"});
-    };
-    window().loadState();
-    EXPECT_EQ(loads, 1);
-    EXPECT_EQ(level1(), QStringLiteral("2A"));
-}

@@ -177,9 +177,6 @@ TEST_P(LoadStackTest, LoadsOrRefusesWithTheMessage) {
     EXPECT_EQ(calc().stack().toVector(), c.stack);
 }
 
-QString openFailure(const QString& path) {
-    return messages::cannotOpenFile(path);
-}
 QString badEntry(const QString& path) {
     return messages::invalidEntry(path, 4, QStringLiteral("G"), QStringLiteral("hexadecimal"));
 }
@@ -191,7 +188,6 @@ INSTANTIATE_TEST_SUITE_P(
     Files, LoadStackTest,
     ::testing::Values(
         LoadCase{"OctalAtWordSize32", QByteArray("4\r\n32\r\n17\r\n777\r\n"), {"17", "777"}, NumberBase::Oct, 32, {}},
-        LoadCase{"Missing", std::nullopt, {}, NumberBase::Hex, 0, openFailure},
         LoadCase{"EntryNotInItsBase", QByteArray("1\r\n16\r\n1F\r\nG\r\n"), {}, NumberBase::Hex, 0, badEntry}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
