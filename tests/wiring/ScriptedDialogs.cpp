@@ -7,8 +7,8 @@
 
 namespace {
 
-const char* const kKindNames[] = {"message box",  "error box",   "OK/Cancel box",
-                                  "colour dialog", "About window", "open dialog",
+const char* const kKindNames[] = {"message box",   "error box",     "OK/Cancel box",
+                                  "colour dialog", "About window",  "open dialog",
                                   "save dialog",   "printer setup", "print dialog"};
 
 } // namespace
@@ -19,7 +19,8 @@ ScriptedDialogs::take(Kind kind, QWidget* parent, const QString& text, const QSt
     const bool visible = parent && parent->window()->isVisible();
     calls_.push_back({kind, text, filter, onTop, visible});
     if (expected_.empty() || expected_.front().kind != kind) {
-        ADD_FAILURE() << "unexpected " << kKindNames[static_cast<int>(kind)] << ": " << text.toStdString();
+        ADD_FAILURE() << "unexpected " << kKindNames[static_cast<int>(kind)] << ": "
+                      << text.toStdString();
         return std::nullopt;
     }
     Expectation e = expected_.front();

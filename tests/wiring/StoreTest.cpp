@@ -180,7 +180,9 @@ TEST_F(WiringTest, BackupNoticeComesOnceTheWindowIsUp) {
     EXPECT_EQ(calc().stack().toVector(), (std::vector<std::string>{"1F", "3"}));
     const auto calls = boxes();
     ASSERT_EQ(calls.size(), 1u);
-    EXPECT_TRUE(calls[0].text.contains(QStringLiteral("an entry that is not a valid hexadecimal number"))) << calls[0].text.toStdString();
+    EXPECT_TRUE(
+        calls[0].text.contains(QStringLiteral("an entry that is not a valid hexadecimal number")))
+        << calls[0].text.toStdString();
     EXPECT_TRUE(calls[0].parentVisible) << "told before the window was up";
 }
 
