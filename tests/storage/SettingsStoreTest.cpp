@@ -35,7 +35,7 @@ WindowOptions laidOut() {
 void push(Calculator& c, const std::vector<std::string>& entries) {
     for (const auto& e : entries) {
         c.setInputText(e);
-        c.enter();
+        c.run(quarnel::calculator::Command::Enter);
     }
 }
 
