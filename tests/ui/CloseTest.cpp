@@ -48,7 +48,7 @@ TEST_F(WindowTest, FailedSaveKeepsTheWindowOpen) {
         window().show();
         window().hooks().saveState = c.save;
         if (c.errorBox)
-            dialogs().expect(StrictDialogs::Kind::Error);
+            dialogs().expect(ScriptedDialogs::Kind::Error);
         EXPECT_EQ(window().close(), c.closes);
         EXPECT_EQ(window().isVisible(), !c.closes);
     }

@@ -61,10 +61,6 @@ struct RestartCase {
     bool view;
 };
 
-void PrintTo(const RestartCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class RestartTest : public WiringTest, public ::testing::WithParamInterface<RestartCase> {
   protected:
     Remembered remembered() {
