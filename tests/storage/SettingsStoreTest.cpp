@@ -39,27 +39,6 @@ void push(Calculator& c, const std::vector<std::string>& entries) {
     }
 }
 
-// One run of the program: choose the store, load, let `use` change things,
-// switch the store `switches` times, close.
-struct ProgramRun {
-    StoreKind store;
-    LoadReport report;
-    SaveOutcome saved;
-};
-
-template <class Use> ProgramRun runProgram(const Sandbox& box, Use use, int switches = 0) {
-    SettingsStore store(box.programPath());
-    Calculator calc;
-    WindowOptions options = laidOut();
-    ProgramRun run{store.kind(), loadCalculatorState(store, calc, options), {}};
-    use(calc, options);
-    for (int i = 0; i < switches; ++i) {
-        store.toggle();
-    }
-    run.saved = saveCalculatorState(store, calc, options);
-    return run;
-}
-
 TEST(SettingsStore, FirstRunInAFolderThatTakesNoFileUsesTheNativeStore) {
     Sandbox box;
     // A program path whose folder is a file: nothing can ever be created there.
@@ -94,10 +73,11 @@ TEST(SettingsStore, NativeBackupComesBackInTheOrderOfItsNumbers) {
 
 TEST(SettingsStore, IniBackupIsAStackFileInTheCurrentDirectory) {
     Sandbox box;
-    runProgram(box, [](Calculator& c, WindowOptions&) {
-        push(c, {"1F", "3"});
-        c.loadWordSize(16);
-    });
+    SettingsStore store(box.programPath());
+    Calculator calc;
+    push(calc, {"1F", "3"});
+    calc.loadWordSize(16);
+    ASSERT_TRUE(saveCalculatorState(store, calc, laidOut()).saved());
     EXPECT_EQ(readBytes(box.backupPath()), QByteArray("1\r\n16\r\n1F\r\n3\r\n"));
 }
 

@@ -48,23 +48,10 @@ TEST_F(WindowTest, FailedSaveKeepsTheWindowOpen) {
         window().show();
         window().hooks().saveState = c.save;
         if (c.errorBox)
-            dialogs().expect(StrictDialogs::Kind::Error);
+            dialogs().expect(ScriptedDialogs::Kind::Error);
         EXPECT_EQ(window().close(), c.closes);
         EXPECT_EQ(window().isVisible(), !c.closes);
     }
-}
-
-TEST_F(WindowTest, ExitClosesLikeTheCloseButton) {
-    int saves = 0;
-    window().hooks().saveState = [&] {
-        ++saves;
-        return saves > 1; // the first attempt fails
-    };
-    choose("Exit1");
-    EXPECT_TRUE(window().isVisible());
-    choose("Exit1");
-    EXPECT_FALSE(window().isVisible());
-    EXPECT_EQ(saves, 2);
 }
 
 TEST_F(WindowTest, CloseShutsTheHelpViewerFirst) {
@@ -79,16 +66,4 @@ TEST_F(WindowTest, CloseShutsTheHelpViewerFirst) {
     EXPECT_TRUE(window().close());
     EXPECT_FALSE(helpOpenWhileSaving);
     EXPECT_FALSE(window().helpViewer()->isVisible());
-}
-
-TEST_F(WindowTest, LoadHookRunsOnceOverTheInitialState) {
-    int loads = 0;
-    window().hooks().loadState = [&] {
-        ++loads;
-        EXPECT_TRUE(window().calculator().stack().empty());
-        window().calculator().loadStack({"2A"});
-    };
-    window().loadState();
-    EXPECT_EQ(loads, 1);
-    EXPECT_EQ(level1(), QStringLiteral("2A"));
 }

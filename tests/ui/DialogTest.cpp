@@ -49,7 +49,7 @@ TEST_F(WindowTest, EngineFailureShowsTheErrorBoxAndAbandonsTheCommand) {
     window().redraw();
     ASSERT_EQ(displayLines().mid(3), (QStringList{"5", "0"}));
 
-    dialogs().expect(StrictDialogs::Kind::Error);
+    dialogs().expect(ScriptedDialogs::Kind::Error);
     click({"DivButton"});
     ASSERT_EQ(dialogs().calls().size(), 1u);
     EXPECT_EQ(dialogs().calls().front().text, message);
@@ -61,7 +61,7 @@ TEST_F(WindowTest, EngineFailureShowsTheErrorBoxAndAbandonsTheCommand) {
 
 TEST_F(WindowTest, ExhaustedMemoryIsReportedInTheErrorBox) {
     window().hooks().loadStack = [] { throw std::bad_alloc(); };
-    dialogs().expect(StrictDialogs::Kind::Error);
+    dialogs().expect(ScriptedDialogs::Kind::Error);
     choose("LoadStack1");
     ASSERT_EQ(dialogs().calls().size(), 1u);
     EXPECT_EQ(dialogs().calls().front().text,
@@ -103,7 +103,7 @@ TEST(StandardDialogsTest, BoxesHaveTheirCaptionIconTextAndOkButton) {
 // Stay on Top is lowered for exactly the modal windows that could hide
 // behind the calculator, and comes back afterwards; the error box is not.
 TEST_F(WindowTest, StayOnTopIsSuspendedAroundModalWindows) {
-    using Kind = StrictDialogs::Kind;
+    using Kind = ScriptedDialogs::Kind;
     const std::pair<const char*, Kind> cases[] = {{"RecallWordSizeButton", Kind::Message},
                                                   {"Depth1", Kind::Message},
                                                   {"Maximum1", Kind::Message},

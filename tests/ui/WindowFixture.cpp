@@ -9,7 +9,7 @@
 #include <QTextEdit>
 
 void WindowTest::SetUp() {
-    auto dialogs = std::make_unique<StrictDialogs>();
+    auto dialogs = std::make_unique<ScriptedDialogs>();
     dialogs_ = dialogs.get();
     window_ = std::make_unique<quarnel::ui::MainWindow>(std::move(dialogs));
     window_->show();

@@ -16,9 +16,6 @@ class QPlainTextEdit;
 class QPushButton;
 class QTextEdit;
 
-// The window tests' name for the one dialog stand-in.
-using StrictDialogs = ScriptedDialogs;
-
 // A shown, active main window with scripted dialogs, and helpers that work the
 // real controls the way a user does.
 class WindowTest : public ::testing::Test {
@@ -28,7 +25,7 @@ class WindowTest : public ::testing::Test {
 
     quarnel::ui::MainWindow& window() { return *window_; }
     quarnel::calculator::Calculator& calc() { return window_->calculator(); }
-    StrictDialogs& dialogs() { return *dialogs_; }
+    ScriptedDialogs& dialogs() { return *dialogs_; }
 
     QPushButton* button(const char* objectName) const;
     QLineEdit* input() const;
@@ -51,5 +48,5 @@ class WindowTest : public ::testing::Test {
 
   private:
     std::unique_ptr<quarnel::ui::MainWindow> window_;
-    StrictDialogs* dialogs_ = nullptr;
+    ScriptedDialogs* dialogs_ = nullptr;
 };

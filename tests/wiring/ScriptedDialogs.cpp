@@ -7,30 +7,9 @@
 
 namespace {
 
-const char* kindName(ScriptedDialogs::Kind kind) {
-    using Kind = ScriptedDialogs::Kind;
-    switch (kind) {
-    case Kind::Message:
-        return "message box";
-    case Kind::Error:
-        return "error box";
-    case Kind::Confirm:
-        return "OK/Cancel box";
-    case Kind::Color:
-        return "colour dialog";
-    case Kind::About:
-        return "About window";
-    case Kind::OpenFile:
-        return "open dialog";
-    case Kind::SaveFile:
-        return "save dialog";
-    case Kind::Setup:
-        return "printer setup";
-    case Kind::Print:
-        return "print dialog";
-    }
-    return "?";
-}
+const char* const kKindNames[] = {"message box",   "error box",     "OK/Cancel box",
+                                  "colour dialog", "About window",  "open dialog",
+                                  "save dialog",   "printer setup", "print dialog"};
 
 } // namespace
 
@@ -40,7 +19,8 @@ ScriptedDialogs::take(Kind kind, QWidget* parent, const QString& text, const QSt
     const bool visible = parent && parent->window()->isVisible();
     calls_.push_back({kind, text, filter, onTop, visible});
     if (expected_.empty() || expected_.front().kind != kind) {
-        ADD_FAILURE() << "unexpected " << kindName(kind) << ": " << text.toStdString();
+        ADD_FAILURE() << "unexpected " << kKindNames[static_cast<int>(kind)] << ": "
+                      << text.toStdString();
         return std::nullopt;
     }
     Expectation e = expected_.front();

@@ -2,12 +2,11 @@
 # Two runs of the real program under a virtual X server: the first gets a
 # stack entry and some input and is closed through File / Exit; the second
 # must start with that state, which its own close then writes back unchanged.
-# Usage: binary_restart.sh <quarnel executable> [screenshot.png]
+# Usage: binary_restart.sh <quarnel executable>
 # Exits 77 (skipped) when the X tools are missing.
 set -euo pipefail
 
 program=$1
-shot=${2:-}
 for tool in xvfb-run xdotool; do
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 77; }
 done
@@ -20,7 +19,7 @@ cp "$program" "$sandbox/prog/quarnel"
 
 cat >"$sandbox/session.sh" <<'SESSION'
 set -euo pipefail
-sandbox=$1; phase=$2; shot=${3:-}
+sandbox=$1; phase=$2
 export HOME=$sandbox/home XDG_CONFIG_HOME=$sandbox/home/config XDG_RUNTIME_DIR=$sandbox/home/runtime
 unset QT_QPA_PLATFORM
 cd "$sandbox/work"
@@ -41,7 +40,6 @@ if [ "$phase" = first ]; then
   xdotool type --delay 40 "2A"
   sleep 0.3
 fi
-if [ -n "$shot" ]; then import -window root "$shot"; fi
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 xdotool mousemove $((X + 18)) $((Y + 7)) click 1   # the File menu
 sleep 0.5
@@ -62,10 +60,9 @@ backup=$sandbox/work/BACKUP.STK
 [ -f "$ini" ] || { echo "first close wrote no INI file"; exit 1; }
 printf '1\r\n64\r\n1F\r\n' | cmp -s - "$backup" || { echo "unexpected BACKUP.STK:"; od -c "$backup"; exit 1; }
 grep -q '^InputArgument=2A' "$ini" || { echo "input not saved:"; cat "$ini"; exit 1; }
-cp "$ini" "$sandbox/first.INI"
-cp "$backup" "$sandbox/first.STK"
+cp "$ini" "$sandbox/first.INI"; cp "$backup" "$sandbox/first.STK"
 
-run second "$shot"
+run second
 cmp "$sandbox/first.INI" "$ini" || { echo "second close saved another state:"; diff "$sandbox/first.INI" "$ini"; exit 1; }
 cmp "$sandbox/first.STK" "$backup" || { echo "second close saved another stack"; exit 1; }
 echo "state kept across two runs"
