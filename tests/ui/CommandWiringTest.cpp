@@ -6,17 +6,11 @@
 #include "WindowFixture.h"
 
 #include "ui/ButtonTable.h"
-#include "ui/HelpViewer.h"
 #include "ui/KeyTranslation.h"
 #include "ui/MenuTable.h"
 
-#include <QAction>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
-#include <QTextEdit>
 
 #include <functional>
 #include <set>
@@ -89,7 +83,7 @@ class CommandWiringTest : public WindowTest {
         act();
         QStringList lines;
         for (const std::string& line : expected.displayLines())
-            lines.append(QString::fromStdString(line));
+            lines << QString::fromStdString(line);
         EXPECT_EQ(displayLines(), lines);
         EXPECT_EQ(input()->text(), QString::fromStdString(expected.inputText()));
         EXPECT_EQ(calc().stack(), expected.stack());
@@ -116,9 +110,7 @@ TEST_F(CommandWiringTest, EveryCalculatorCommandIsReachable) {
 }
 
 TEST_F(CommandWiringTest, NamesCaptionsAndShortcutsAreUnique) {
-    std::set<QString> names;
-    std::set<QString> captions;
-    std::set<QString> shortcuts;
+    std::set<QString> names, captions, shortcuts;
     for (QPushButton* b : window().findChildren<QPushButton*>()) {
         EXPECT_TRUE(names.insert(b->objectName()).second) << b->objectName().toStdString();
         EXPECT_TRUE(captions.insert(b->text()).second) << b->text().toStdString();
@@ -234,11 +226,10 @@ TEST_F(CommandWiringTest, MenuStatesFollowStackViewAndTheDemo) {
 }
 
 TEST_F(CommandWiringTest, CheckMarksFollowTheirState) {
-    auto* numbers = window().findChild<QWidget*>(QStringLiteral("NumberMemo"));
     choose("UseStackNumbering1");
-    EXPECT_FALSE(menuItem("UseStackNumbering1")->isChecked() || numbers->isVisible());
+    EXPECT_FALSE(menuItem("UseStackNumbering1")->isChecked() || numbers()->isVisible());
     choose("UseStackNumbering1");
-    EXPECT_TRUE(menuItem("UseStackNumbering1")->isChecked() && numbers->isVisible());
+    EXPECT_TRUE(menuItem("UseStackNumbering1")->isChecked() && numbers()->isVisible());
     // Without a settings store either store item switches to the other store.
     for (const auto& [item, inRegistry] :
          {std::pair{"InRegistry1", true}, {"InRegistry1", false}, {"InIniFile1", true}}) {

@@ -4,56 +4,31 @@
 #include "ui/AboutBox.h"
 #include "ui/StandardDialogs.h"
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTextEdit>
 #include <QTimer>
 
 #include <new>
 #include <string>
 
-namespace {
-
-using quarnel::engine::NumberBase;
-
-// The message the engine gives for a divisor that is zero only after reduction.
-QString engineDivisionMessage() {
-    try {
-        quarnel::engine::DivInBase("5", "100", NumberBase::Hex, 8);
-    } catch (const quarnel::engine::EngineError& e) {
-        return QString::fromUtf8(e.what());
-    }
-    return {};
-}
-
-QColor textColor(QWidget* w) {
-    return w->palette().color(QPalette::Text);
-}
-QColor baseColor(QWidget* w) {
-    return w->palette().color(QPalette::Base);
-}
-
-} // namespace
+using Kind = ScriptedDialogs::Kind;
 
 TEST_F(WindowTest, EngineFailureShowsTheErrorBoxAndAbandonsTheCommand) {
-    const QString message = engineDivisionMessage();
-    ASSERT_FALSE(message.isEmpty()) << "the engine must refuse a divisor reduced to zero";
+    std::string message; // the engine's own words for a divisor zero only after reduction
+    try {
+        quarnel::engine::DivInBase("5", "100", quarnel::engine::NumberBase::Hex, 8);
+    } catch (const quarnel::engine::EngineError& e) {
+        message = e.what();
+    }
+    ASSERT_FALSE(message.empty());
     calc().loadWordSize(8);
     calc().loadStack({"5", "100"});
     window().redraw();
-    ASSERT_EQ(displayLines().mid(3), (QStringList{"5", "0"}));
-
-    dialogs().expect(ScriptedDialogs::Kind::Error);
+    dialogs().expect(Kind::Error);
     click({"DivButton"});
     ASSERT_EQ(dialogs().calls().size(), 1u);
-    EXPECT_EQ(dialogs().calls().front().text, message);
-    // Nothing of the command happened after the engine call.
+    EXPECT_EQ(dialogs().calls().front().text.toStdString(), message);
     EXPECT_EQ(calc().stack().toVector(), (std::vector<std::string>{"5", "100"}));
     EXPECT_EQ(displayLines().mid(3), (QStringList{"5", "0"}));
     EXPECT_TRUE(button("EnterButton")->isEnabled());
@@ -61,49 +36,37 @@ TEST_F(WindowTest, EngineFailureShowsTheErrorBoxAndAbandonsTheCommand) {
 
 TEST_F(WindowTest, ExhaustedMemoryIsReportedInTheErrorBox) {
     window().hooks().loadStack = [] { throw std::bad_alloc(); };
-    dialogs().expect(ScriptedDialogs::Kind::Error);
+    dialogs().expect(Kind::Error);
     choose("LoadStack1");
     ASSERT_EQ(dialogs().calls().size(), 1u);
-    EXPECT_EQ(dialogs().calls().front().text,
-              QStringLiteral("Insufficient memory available to perform task!"));
+    EXPECT_EQ(dialogs().calls().front().text, "Insufficient memory available to perform task!");
     EXPECT_TRUE(window().isVisible());
 }
 
 TEST(StandardDialogsTest, BoxesHaveTheirCaptionIconTextAndOkButton) {
     QWidget parent;
     quarnel::ui::StandardDialogs dialogs;
-    const struct {
-        void (quarnel::ui::StandardDialogs::*show)(QWidget*, const QString&);
-        const char* title;
-        QMessageBox::Icon icon;
-    } cases[] = {{&quarnel::ui::StandardDialogs::error, "Error", QMessageBox::Critical},
-                 {&quarnel::ui::StandardDialogs::message, "Quarnel", QMessageBox::NoIcon}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.title);
-        QString title, text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QMessageBox::StandardButtons buttons;
+    using Show = void (quarnel::ui::StandardDialogs::*)(QWidget*, const QString&);
+    for (const auto& [show, title, icon] :
+         {std::tuple{Show(&quarnel::ui::StandardDialogs::error), "Error", QMessageBox::Critical},
+          {Show(&quarnel::ui::StandardDialogs::message), "Quarnel", QMessageBox::NoIcon}}) {
+        QStringList seen;
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
-            title = box->windowTitle();
-            text = box->text();
-            icon = box->icon();
-            buttons = box->standardButtons();
+            seen = {box->windowTitle(), box->text(), QString::number(box->icon()),
+                    QString::number(box->standardButtons())};
             box->button(QMessageBox::Ok)->click();
         });
-        (dialogs.*c.show)(&parent, QStringLiteral("Bad number"));
-        EXPECT_EQ(title, QString::fromLatin1(c.title));
-        EXPECT_EQ(text, QStringLiteral("Bad number"));
-        EXPECT_EQ(icon, c.icon);
-        EXPECT_EQ(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        (dialogs.*show)(&parent, QStringLiteral("Bad number"));
+        EXPECT_EQ(seen, (QStringList{title, "Bad number", QString::number(icon),
+                                     QString::number(QMessageBox::Ok)}));
     }
 }
 
 // Stay on Top is lowered for exactly the modal windows that could hide
 // behind the calculator, and comes back afterwards; the error box is not.
 TEST_F(WindowTest, StayOnTopIsSuspendedAroundModalWindows) {
-    using Kind = ScriptedDialogs::Kind;
     const std::pair<const char*, Kind> cases[] = {{"RecallWordSizeButton", Kind::Message},
                                                   {"Depth1", Kind::Message},
                                                   {"Maximum1", Kind::Message},
@@ -133,8 +96,6 @@ TEST_F(WindowTest, StayOnTopIsSuspendedAroundModalWindows) {
 }
 
 TEST_F(WindowTest, ColourDialogRemembersTheLastChoice) {
-    auto* numbers = window().findChild<QTextEdit*>(QStringLiteral("NumberMemo"));
-    QWidget* const boxes[] = {input(), stackMemo(), numbers, display()};
     const QColor background = window().backgroundColor();
     dialogs().expectColor(std::nullopt); // Cancel changes nothing
     choose("CalculatorBackground1");
@@ -146,13 +107,14 @@ TEST_F(WindowTest, ColourDialogRemembersTheLastChoice) {
         choose(item);
     }
     EXPECT_EQ(window().centralWidget()->palette().color(QPalette::Window), QColor(Qt::red));
-    for (QWidget* box : boxes) {
-        EXPECT_EQ(baseColor(box), QColor(Qt::yellow));
-        EXPECT_EQ(textColor(box), QColor(Qt::blue));
+    for (QWidget* box :
+         std::initializer_list<QWidget*>{input(), stackMemo(), numbers(), display()}) {
+        EXPECT_EQ(box->palette().color(QPalette::Base), QColor(Qt::yellow));
+        EXPECT_EQ(box->palette().color(QPalette::Text), QColor(Qt::blue));
     }
     // Opened with black the first time, then with the colour chosen last.
-    const std::vector<QColor> expected{Qt::black, Qt::black, Qt::red, Qt::blue};
-    EXPECT_EQ(dialogs().colorInitials(), expected);
+    EXPECT_EQ(dialogs().colorInitials(),
+              (std::vector<QColor>{Qt::black, Qt::black, Qt::red, Qt::blue}));
 }
 
 TEST(AboutBoxTest, ShowsNameVersionAndClosesWithOk) {
@@ -162,7 +124,6 @@ TEST(AboutBoxTest, ShowsNameVersionAndClosesWithOk) {
     for (const QLabel* label : box.findChildren<QLabel*>())
         texts << label->text();
     EXPECT_TRUE(texts.contains(QStringLiteral("Version 1.0")));
-    QTimer::singleShot(0, box.findChild<QPushButton*>(QStringLiteral("OKButton")),
-                       &QPushButton::click);
+    QTimer::singleShot(0, box.findChild<QPushButton*>("OKButton"), &QPushButton::click);
     EXPECT_EQ(box.exec(), QDialog::Accepted);
 }

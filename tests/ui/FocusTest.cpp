@@ -2,11 +2,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
 #include <QTest>
-#include <QTextEdit>
 #include <QTimer>
 
 namespace {
@@ -16,10 +12,8 @@ namespace {
 bool contextMenuOpens(QWidget* w) {
     bool opened = false;
     QTimer::singleShot(100, [&opened] {
-        if (QWidget* popup = QApplication::activePopupWidget()) {
-            opened = true;
-            popup->close();
-        }
+        if (QWidget* popup = QApplication::activePopupWidget())
+            opened = popup->close();
     });
     const QPoint at = w->rect().center();
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, w->mapToGlobal(at));
@@ -32,27 +26,20 @@ bool contextMenuOpens(QWidget* w) {
 
 TEST_F(WindowTest, DisplayBoxesHandTheFocusToTheInputLine) {
     type(QStringLiteral("1234"));
-    input()->setCursorPosition(1);
-    auto* numbers = window().findChild<QTextEdit*>(QStringLiteral("NumberMemo"));
-    ASSERT_NE(numbers, nullptr);
-
-    for (QTextEdit* box : {display(), numbers}) {
+    for (QTextEdit* box : {display(), numbers()}) {
         SCOPED_TRACE(box->objectName().toStdString());
+        input()->setCursorPosition(1);
         button("PlusButton")->setFocus();
-        ASSERT_FALSE(input()->hasFocus());
         QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
-        EXPECT_TRUE(input()->hasFocus());
-        EXPECT_FALSE(box->hasFocus());
+        EXPECT_TRUE(input()->hasFocus() && !box->hasFocus());
         EXPECT_EQ(input()->cursorPosition(), 4);
         EXPECT_FALSE(input()->hasSelectedText());
-
         input()->setCursorPosition(1);
         box->setFocus(Qt::TabFocusReason);
         EXPECT_TRUE(input()->hasFocus());
         EXPECT_EQ(input()->cursorPosition(), 4);
     }
-    // The display cannot be typed into.
-    EXPECT_EQ(displayLines(), QStringList(5, QString()));
+    EXPECT_EQ(displayLines(), QStringList(5, QString())) << "the display cannot be typed into";
 }
 
 TEST_F(WindowTest, CommandsReturnTheFocusToTheInputLine) {
@@ -65,11 +52,8 @@ TEST_F(WindowTest, CommandsReturnTheFocusToTheInputLine) {
 }
 
 TEST_F(WindowTest, TextControlsOpenNoContextMenu) {
-    auto* numbers = window().findChild<QWidget*>(QStringLiteral("NumberMemo"));
-    for (QWidget* w : {static_cast<QWidget*>(input()), static_cast<QWidget*>(display()), numbers}) {
-        SCOPED_TRACE(w->objectName().toStdString());
-        EXPECT_FALSE(contextMenuOpens(w));
-    }
+    for (QWidget* w : std::initializer_list<QWidget*>{input(), display(), numbers()})
+        EXPECT_FALSE(contextMenuOpens(w)) << w->objectName().toStdString();
     // The check itself notices a context menu where one is offered.
     QLineEdit plain;
     plain.show();
@@ -79,18 +63,15 @@ TEST_F(WindowTest, TextControlsOpenNoContextMenu) {
 
 TEST_F(WindowTest, WindowIsDraggedByItsBody) {
     QWidget* body = window().centralWidget();
-    // A free spot between the input line and the first row of buttons.
-    const QPoint grab(195, 101);
+    const QPoint grab(195, 101), to = grab + QPoint(40, 30); // between input line and buttons
     ASSERT_EQ(body->childAt(grab), nullptr);
     const QPoint before = window().pos();
     QTest::mousePress(body, Qt::LeftButton, {}, grab);
-    QTest::mouseMove(body, grab + QPoint(40, 30));
-    QTest::mouseRelease(body, Qt::LeftButton, {}, grab + QPoint(40, 30));
+    QTest::mouseMove(body, to);
+    QTest::mouseRelease(body, Qt::LeftButton, {}, to);
     EXPECT_EQ(window().pos(), before + QPoint(40, 30));
-
     // A click on a button is the button's, not a drag.
-    const QPoint after = window().pos();
     click({"NilButton"});
-    EXPECT_EQ(window().pos(), after);
+    EXPECT_EQ(window().pos(), before + QPoint(40, 30));
     EXPECT_EQ(input()->text(), QStringLiteral("0"));
 }

@@ -3,16 +3,10 @@
 #include "calculator/Key.h"
 #include "ui/HelpViewer.h"
 
-#include <QAction>
 #include <QFile>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
-#include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
 
@@ -20,9 +14,7 @@ namespace {
 
 QString helpHtml() {
     QFile file(QStringLiteral(":/help/quarnel.html"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 // The help as the reader sees it (entities decoded, tags gone).
@@ -42,13 +34,11 @@ QString plainCaption(QString caption) {
 // How the help's keyboard table names a key of the keyboard map.
 QString keyLabel(std::string_view name) {
     const QString n = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-    if (n == QLatin1String("PageUp"))
-        return QStringLiteral("Page Up");
-    if (n == QLatin1String("PageDown"))
-        return QStringLiteral("Page Down");
     if (n.startsWith(QLatin1String("KP")))
         return QStringLiteral("keypad ") + n.mid(2);
-    return n;
+    return n == QLatin1String("PageUp")     ? QStringLiteral("Page Up")
+           : n == QLatin1String("PageDown") ? QStringLiteral("Page Down")
+                                            : n;
 }
 
 } // namespace
@@ -104,8 +94,7 @@ TEST(HelpText, EveryIndexEntryLeadsToAPlaceInTheText) {
 TEST_F(WindowTest, HelpCommandsOpenContentsAndIndex) {
     choose("Contents1");
     quarnel::ui::HelpViewer* help = window().helpViewer();
-    ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(help->isVisible());
+    ASSERT_TRUE(help && help->isVisible());
     auto* tabs = help->findChild<QTabWidget*>();
     ASSERT_NE(tabs, nullptr);
     EXPECT_EQ(tabs->currentIndex(), 0);

@@ -5,16 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStringList>
+#include <QTextEdit>
 
 #include <initializer_list>
 #include <memory>
-
-class QAction;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QTextEdit;
 
 // A shown, active main window with scripted dialogs, and helpers that work the
 // real controls the way a user does.
@@ -27,22 +26,24 @@ class WindowTest : public ::testing::Test {
     quarnel::calculator::Calculator& calc() { return window_->calculator(); }
     ScriptedDialogs& dialogs() { return *dialogs_; }
 
-    QPushButton* button(const char* objectName) const;
-    QLineEdit* input() const;
-    QTextEdit* display() const;
-    QPlainTextEdit* stackMemo() const;
-    QAction* menuItem(const char* objectName) const;
-
+    template <typename T> T* child(const char* name) const {
+        auto* found = window_->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QPushButton* button(const char* name) const { return child<QPushButton>(name); }
+    QAction* menuItem(const char* name) const { return child<QAction>(name); }
+    QLineEdit* input() const { return child<QLineEdit>("InputEdit"); }
+    QTextEdit* display() const { return child<QTextEdit>("RPNScreen"); }
+    QTextEdit* numbers() const { return child<QTextEdit>("NumberMemo"); }
+    QPlainTextEdit* stackMemo() const { return child<QPlainTextEdit>("StackMemo"); }
     // The five lines of the stack display, top to bottom.
     QStringList displayLines() const;
-    // The bottom line (level 1).
-    QString level1() const { return displayLines().value(4); }
 
     // Mouse clicks on the named buttons, in order.
     void click(std::initializer_list<const char*> objectNames);
     // Keys typed into the input line.
     void type(const QString& text);
-    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // Chooses a menu item as the menu does.
     void choose(const char* objectName);
 
