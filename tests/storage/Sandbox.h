@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculator/Calculator.h"
 #include "storage/NativeSettings.h"
 
 #include <QByteArray>
@@ -8,6 +9,9 @@
 #include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
+
+#include <string>
+#include <vector>
 
 namespace quarnel::storage::test {
 
@@ -35,12 +39,9 @@ class Sandbox {
     // The per-user native settings file, and removing it (and its folder).
     static QString nativePath() { return nativeSettingsPath(); }
     static void clearNative() {
-        const QFileInfo folder(QFileInfo(nativePath()).absolutePath());
-        if (folder.isDir()) {
-            QDir(folder.filePath()).removeRecursively();
-        } else if (folder.exists()) {
-            QFile::remove(folder.filePath());
-        }
+        const QString folder = QFileInfo(nativePath()).absolutePath();
+        if (!QFile::remove(folder)) // a file in its way, or the folder itself
+            QDir(folder).removeRecursively();
     }
 
   private:
@@ -49,6 +50,14 @@ class Sandbox {
     QString programDir_;
     QString workDir_;
 };
+
+// Pushes entries the way a user does: typed into the line, then ENT.
+inline void push(calculator::Calculator& c, const std::vector<std::string>& entries) {
+    for (const auto& e : entries) {
+        c.setInputText(e);
+        c.run(calculator::Command::Enter);
+    }
+}
 
 inline QByteArray readBytes(const QString& path) {
     QFile file(path);

@@ -1,43 +1,25 @@
 #include "Sandbox.h"
 
-#include "calculator/Calculator.h"
 #include "storage/CalculatorState.h"
-#include "storage/NativeSettings.h"
 #include "storage/SettingsAccess.h"
 #include "storage/SettingsStore.h"
-#include "storage/StackFileFormat.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QSettings>
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace quarnel::storage {
 namespace {
 
+using namespace test;
 using calculator::Calculator;
 using engine::NumberBase;
-using test::readBytes;
-using test::Sandbox;
-using test::writeBytes;
 
-WindowOptions laidOut() {
-    WindowOptions w;
-    w.height = 320;
-    w.width = 394;
-    return w;
-}
-
-void push(Calculator& c, const std::vector<std::string>& entries) {
-    for (const auto& e : entries) {
-        c.setInputText(e);
-        c.run(quarnel::calculator::Command::Enter);
-    }
-}
+const WindowOptions kLaidOut{50, 50, 320, 394};
 
 TEST(SettingsStore, FirstRunInAFolderThatTakesNoFileUsesTheNativeStore) {
     Sandbox box;
@@ -48,7 +30,7 @@ TEST(SettingsStore, FirstRunInAFolderThatTakesNoFileUsesTheNativeStore) {
     EXPECT_EQ(store.kind(), StoreKind::Native);
     Calculator calc;
     push(calc, {"5"});
-    ASSERT_TRUE(saveCalculatorState(store, calc, laidOut()).saved());
+    ASSERT_TRUE(saveCalculatorState(store, calc, kLaidOut).saved());
     EXPECT_EQ(SettingsStore(program).kind(), StoreKind::Native);
 }
 
@@ -58,17 +40,14 @@ TEST(SettingsStore, NativeBackupComesBackInTheOrderOfItsNumbers) {
     {
         auto native = openNativeSettings();
         native->setValue(QStringLiteral("Position/Left"), QStringLiteral("1"));
-        for (int i : {10, 2, 11, 0, 1, 3, 9, 4, 8, 5, 7, 6}) {
-            native->setValue(QStringLiteral("BackUpStack/Level%1").arg(i),
-                             QString::number(i, 16).toUpper());
-        }
+        for (int i : {10, 2, 11, 0, 1, 3, 9, 4, 8, 5, 7, 6})
+            native->setValue(QStringLiteral("BackUpStack/Level%1").arg(i), QString::number(i, 16));
         native->setValue(QStringLiteral("BackUpStack/Level12"), QString());
-        native->setValue(QStringLiteral("BackUpStack/Extra"), QStringLiteral("FF"));
-        native->sync();
+        native->setValue(QStringLiteral("BackUpStack/Extra"), QStringLiteral("ff"));
     }
-    auto native = openNativeSettings();
-    EXPECT_EQ(readBackupGroup(*native), (std::vector<std::string>{"0", "1", "2", "3", "4", "5", "6",
-                                                                  "7", "8", "9", "A", "B", "FF"}));
+    const std::vector<std::string> inOrder{"0", "1", "2", "3", "4", "5", "6",
+                                           "7", "8", "9", "a", "b", "ff"};
+    EXPECT_EQ(readBackupGroup(*openNativeSettings()), inOrder);
 }
 
 TEST(SettingsStore, IniBackupIsAStackFileInTheCurrentDirectory) {
@@ -77,7 +56,7 @@ TEST(SettingsStore, IniBackupIsAStackFileInTheCurrentDirectory) {
     Calculator calc;
     push(calc, {"1F", "3"});
     calc.loadWordSize(16);
-    ASSERT_TRUE(saveCalculatorState(store, calc, laidOut()).saved());
+    ASSERT_TRUE(saveCalculatorState(store, calc, kLaidOut).saved());
     EXPECT_EQ(readBytes(box.backupPath()), QByteArray("1\r\n16\r\n1F\r\n3\r\n"));
 }
 
@@ -89,7 +68,7 @@ TEST(SettingsStore, ANativeStoreWhoseFolderCannotBeMadeCannotCreateItsKey) {
     writeBytes(folder, "x");
     SettingsStore store(box.programPath());
     store.setKind(StoreKind::Native);
-    const SaveOutcome outcome = saveCalculatorState(store, Calculator(), laidOut());
+    const SaveOutcome outcome = saveCalculatorState(store, Calculator(), kLaidOut);
     EXPECT_EQ(outcome.status, SaveOutcome::Status::SettingsFailed);
     EXPECT_EQ(outcome.failure.message,
               QStringLiteral("Failed to create key Software\\Kestrow\\Quarnel\\Position"));
@@ -101,20 +80,17 @@ TEST(SettingsStore, SettingsAreFoundWhateverTheCaseOfSectionsAndKeys) {
     writeBytes(box.iniPath(), "[position]\nleft=11\nTOP=12\n[MODES]\nbase=2\n[Modes]\nWordSize=9\n"
                               "[rpnscreen]\nstacknumbering=0\n");
     SettingsStore store(box.programPath());
-    const SettingsValues v = readSettings(store.readTexts().texts, laidOut());
-    EXPECT_EQ(v.window.left, 11);
-    EXPECT_EQ(v.window.top, 12);
+    const SettingsValues v = readSettings(store.readTexts().texts, kLaidOut);
+    EXPECT_EQ(std::tuple(v.window.left, v.window.top, v.wordSize, v.stackNumbering),
+              std::tuple(11, 12, 9, false));
     EXPECT_EQ(v.base, NumberBase::Hex); // "Modes" exists exactly, so "MODES" is not used
-    EXPECT_EQ(v.wordSize, 9);
-    EXPECT_FALSE(v.stackNumbering);
 }
 
 TEST(SettingsStore, IniPathReplacesTheProgramsExtension) {
     // clang-format off
     const struct { const char* program; const char* ini; } cases[] = {
-        {"/opt/q/quarnel", "/opt/q/quarnel.INI"}, {"/opt/q/quarnel.exe", "/opt/q/quarnel.INI"},
+        {"/opt/q/quarnel", "/opt/q/quarnel.INI"}, {"/opt/q/quarnel.exe", "/opt/q/quarnel.INI"}, {"/a/b.c.d", "/a/b.c.INI"},
         {"/opt/q.d/quarnel", "/opt/q.d/quarnel.INI"}, {"C:\\Prog.x\\RPN.EXE", "C:\\Prog.x\\RPN.INI"},
-        {"/a/b.c.d", "/a/b.c.INI"},
     };
     // clang-format on
     for (const auto& c : cases) {
