@@ -16,9 +16,7 @@ namespace {
 namespace ref = quarnel::reference;
 constexpr NumberBase kDec = NumberBase::Dec;
 
-std::string stripped(const std::string& text) {
-    return ref::StripLeadingZeros(text);
-}
+const auto stripped = ref::StripLeadingZeros;
 
 // Digits of divisor and quotient around the 18-digit limb, 2^128 (38 or 39
 // digits) and the switch to GNU MP at 1,500 digits of both.
@@ -65,16 +63,11 @@ TEST_P(EngineLongDivision, QuotientOfBuiltDividend) {
 
 INSTANTIATE_TEST_SUITE_P(Shapes, EngineLongDivision, ::testing::ValuesIn(kShapes));
 
-// On both sides of the switch to GNU MP, random operands against the
-// reference's own long division, leading zeros and errors included.
+// Past the switch to GNU MP, against the reference's own long division:
+// leading zeros and errors.
 TEST(EngineLong, DecimalDivisionAcrossTheSwitchMatchesReference) {
     Random random(29);
     Mismatches m;
-    for (auto [divisor, quotient] : {std::pair{1'499, 1'600}, {1'500, 1'499}, {1'600, 1'500}}) {
-        const std::string a = random.digits("0123456789", divisor + quotient, true);
-        const std::string b = random.digits("0123456789", divisor, true);
-        m.compare("DivInBase", {"0" + a, b, kDec, divisor == 1'500 ? 64 : 200});
-    }
     m.compare("DecDiv", {random.digits("0123456789", 3'100, true),
                          "00" + random.digits("0123456789", 1'500, true)});
     const std::string a = random.digits("0123456789", 3'200, true);

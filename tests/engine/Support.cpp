@@ -62,7 +62,7 @@ const Routine& routine(const std::string& name) {
     throw std::invalid_argument("no routine " + name);
 }
 
-std::string outcome(const std::function<std::string(const Args&)>& call, const Args& args) {
+std::string outcome(const Call& call, const Args& args) {
     try {
         return call(args);
     } catch (const engine::EngineError& e) {
@@ -71,10 +71,9 @@ std::string outcome(const std::function<std::string(const Args&)>& call, const A
 }
 
 std::string brief(const std::string& text) {
-    if (text.size() <= 80)
-        return text;
-    return text.substr(0, 30) + "..." + text.substr(text.size() - 30) + " (" +
-           std::to_string(text.size()) + " chars)";
+    return text.size() <= 80 ? text
+                             : text.substr(0, 30) + "..." + text.substr(text.size() - 30) + " (" +
+                                   std::to_string(text.size()) + " chars)";
 }
 
 void Mismatches::compare(const Routine& r, const Args& args) {
@@ -111,14 +110,12 @@ std::vector<std::string> smallWordTexts(NumberBase base, int ws) {
     const std::uint64_t count = std::uint64_t{1} << ws;
     const std::size_t width = write(count - 1, 0).size();
     std::vector<std::string> texts;
-    for (int variant = 0; variant < 3; ++variant) {
-        for (std::uint64_t v = 0; v < count; ++v) {
-            const char lead = "123456789ABCDEF"[v % (radix - 1)];
-            texts.push_back(variant == 0   ? write(v, 0)
-                            : variant == 1 ? "0" + write(v, 0)
-                                           : lead + write(v, width));
-        }
-    }
+    for (std::uint64_t v = 0; v < count; ++v)
+        texts.push_back(write(v, 0));
+    for (std::uint64_t v = 0; v < count; ++v)
+        texts.push_back("0" + write(v, 0));
+    for (std::uint64_t v = 0; v < count; ++v)
+        texts.push_back(digitsOf(base)[1 + v % (radix - 1)] + write(v, width));
     return texts;
 }
 
@@ -129,10 +126,9 @@ std::vector<std::string> invalidTexts(NumberBase base) {
                                 : base == NumberBase::Dec ? "aG+ /"
                                                           : "Gg:@-";
     std::vector<std::string> texts{"", "01 "};
-    for (char bad : foreign) {
+    for (char bad : foreign)
         texts.insert(texts.end(),
                      {std::string(1, bad), std::string("1") + bad, bad + std::string("0")});
-    }
     return texts;
 }
 

@@ -18,28 +18,26 @@ using engine::NumberBase;
 inline constexpr NumberBase kBases[] = {NumberBase::Hex, NumberBase::Oct, NumberBase::Bin,
                                         NumberBase::Dec};
 
-// Every argument a routine can take; each routine reads the ones it needs
-// (a small integer argument is taken from ws).
+// Every argument a routine can take (a small integer argument is taken from ws).
 struct Args {
     std::string a{}, b{};
     NumberBase base = NumberBase::Dec;
     int ws = 0;
 };
+using Call = std::function<std::string(const Args&)>;
 
 enum class Shape { TwoOperands, OneOperand, Conversion, Other };
 struct Routine {
     const char* name;
     Shape shape;
     NumberBase source; // of a conversion
-    std::function<std::string(const Args&)> fast, reference;
+    Call fast, reference;
 };
 const std::vector<Routine>& routines();
 const Routine& routine(const std::string& name);
 
-// The text, or "error: " and the message.
-std::string outcome(const std::function<std::string(const Args&)>& call, const Args& args);
-// Long texts would flood the failure output: the ends and the length suffice.
-std::string brief(const std::string& text);
+std::string outcome(const Call& call, const Args& args); // the text, or "error: " and the message
+std::string brief(const std::string& text);              // the ends and the length of a long text
 
 class Mismatches {
   public:
@@ -57,6 +55,7 @@ class Mismatches {
 std::vector<std::string> smallWordTexts(NumberBase base, int ws);
 // Texts that are not numbers in the base, the empty one among them.
 std::vector<std::string> invalidTexts(NumberBase base);
+const char* digitsOf(NumberBase base); // upper-case digit set
 
 class Random {
   public:
@@ -64,8 +63,7 @@ class Random {
     int below(int n) { return static_cast<int>(rng_() % static_cast<std::uint64_t>(n)); }
     bool chance(int percent) { return below(100) < percent; }
     std::string digits(const char* alphabet, std::size_t length, bool leadingNonZero = false);
-    // Up to 200 bits, small ones more often, and the boundaries among them.
-    int wordSize();
+    int wordSize(); // up to 200 bits, small ones more often, and the boundaries among them
     // An operand for the word size: any length up to a little beyond it,
     // boundary values, leading zeros, lower-case hex; now and then invalid.
     std::string operand(NumberBase base, int ws, int invalidPercent = 0);
@@ -73,7 +71,5 @@ class Random {
   private:
     std::mt19937_64 rng_;
 };
-
-const char* digitsOf(NumberBase base); // upper-case digit set
 
 } // namespace quarnel::enginetest
