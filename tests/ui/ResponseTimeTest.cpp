@@ -35,7 +35,6 @@ TEST_F(WindowTest, ClicksAndKeysStayFastOnADeepStack) {
         entries.push_back(std::to_string(1000000 + i * 7919));
     calc().loadStack(entries);
     window().redraw();
-    QCoreApplication::processEvents();
 
     const double dup = medianMs(31, [this] { click({"DuplicateButton"}); });
     const double drop = medianMs(31, [this] { click({"DropButton"}); });
