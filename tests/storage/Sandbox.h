@@ -29,7 +29,6 @@ class Sandbox {
         clearNative();
     }
     Sandbox(const Sandbox&) = delete;
-    Sandbox& operator=(const Sandbox&) = delete;
 
     QString programPath() const { return programDir_ + QStringLiteral("/quarnel"); }
     QString iniPath() const { return programDir_ + QStringLiteral("/quarnel.INI"); }

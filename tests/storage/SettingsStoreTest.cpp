@@ -34,22 +34,6 @@ TEST(SettingsStore, FirstRunInAFolderThatTakesNoFileUsesTheNativeStore) {
     EXPECT_EQ(SettingsStore(program).kind(), StoreKind::Native);
 }
 
-TEST(SettingsStore, NativeBackupComesBackInTheOrderOfItsNumbers) {
-    Sandbox box;
-    // Values written in any order and with other names around them.
-    {
-        auto native = openNativeSettings();
-        native->setValue(QStringLiteral("Position/Left"), QStringLiteral("1"));
-        for (int i : {10, 2, 11, 0, 1, 3, 9, 4, 8, 5, 7, 6})
-            native->setValue(QStringLiteral("BackUpStack/Level%1").arg(i), QString::number(i, 16));
-        native->setValue(QStringLiteral("BackUpStack/Level12"), QString());
-        native->setValue(QStringLiteral("BackUpStack/Extra"), QStringLiteral("ff"));
-    }
-    const std::vector<std::string> inOrder{"0", "1", "2", "3", "4", "5", "6",
-                                           "7", "8", "9", "a", "b", "ff"};
-    EXPECT_EQ(readBackupGroup(*openNativeSettings()), inOrder);
-}
-
 TEST(SettingsStore, IniBackupIsAStackFileInTheCurrentDirectory) {
     Sandbox box;
     SettingsStore store(box.programPath());

@@ -12,10 +12,10 @@ int main(int argc, char** argv) {
     if (!root.isValid()) {
         return 2;
     }
-    QDir(root.path()).mkpath(QStringLiteral("home"));
-    QDir(root.path()).mkpath(QStringLiteral("config"));
-    qputenv("HOME", QFile::encodeName(root.filePath(QStringLiteral("home"))));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root.filePath(QStringLiteral("config"))));
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME"}) {
+        QDir().mkpath(root.filePath(QLatin1String(name)));
+        qputenv(name, QFile::encodeName(root.filePath(QLatin1String(name))));
+    }
     QStandardPaths::setTestModeEnabled(true);
 
     QCoreApplication app(argc, argv);
