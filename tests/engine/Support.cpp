@@ -111,11 +111,8 @@ std::vector<std::string> smallWordTexts(NumberBase base, int ws) {
     const std::size_t width = write(count - 1, 0).size();
     std::vector<std::string> texts;
     for (std::uint64_t v = 0; v < count; ++v)
-        texts.push_back(write(v, 0));
-    for (std::uint64_t v = 0; v < count; ++v)
-        texts.push_back("0" + write(v, 0));
-    for (std::uint64_t v = 0; v < count; ++v)
-        texts.push_back(digitsOf(base)[1 + v % (radix - 1)] + write(v, width));
+        texts.insert(texts.end(), {write(v, 0), "0" + write(v, 0),
+                                   digitsOf(base)[1 + v % (radix - 1)] + write(v, width)});
     return texts;
 }
 
@@ -157,12 +154,10 @@ std::string Random::operand(NumberBase base, int ws, int invalidPercent) {
     }
     if (chance(15)) {
         // 0, 1, all ones, the top bit, 2^ws and one bit too many, through the reference.
-        const std::string bits[] = {"0",
-                                    "1",
-                                    std::string(n, '1'),
-                                    "1" + std::string(n - 1, '0'),
-                                    "1" + std::string(n, '0'),
-                                    std::string(n + 1, '1')};
+        // clang-format off
+        const std::string bits[] = {"0", "1", std::string(n, '1'), "1" + std::string(n - 1, '0'),
+                                    "1" + std::string(n, '0'), std::string(n + 1, '1')};
+        // clang-format on
         const std::string& b = bits[below(6)];
         return base == NumberBase::Hex   ? reference::BinToHex(b, n + 8)
                : base == NumberBase::Oct ? reference::BinToOct(b, n + 8)
