@@ -1,11 +1,9 @@
 #include "Sandbox.h"
 
-#include "calculator/Calculator.h"
 #include "storage/CalculatorState.h"
 #include "storage/SettingsStore.h"
 #include "storage/StackFile.h"
 
-#include <QFileInfo>
 #include <QSettings>
 
 #include <gtest/gtest.h>

@@ -2,9 +2,6 @@
 
 #include "storage/StackFile.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 #include <gtest/gtest.h>
 
 #include <string>
