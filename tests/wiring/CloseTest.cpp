@@ -17,8 +17,7 @@ class CloseSequenceTest : public WiringTest {};
 TEST_F(CloseSequenceTest, CaptionBarAndFileExitBothSaveTheState) {
     for (bool viaMenu : {false, true}) {
         start();
-        type(QStringLiteral("2A"));
-        click("EnterButton");
+        type(QStringLiteral("2A"), "EnterButton");
         type(QString::number(viaMenu));
         if (viaMenu)
             choose(Command::Exit);

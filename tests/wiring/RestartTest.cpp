@@ -7,12 +7,10 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSettings>
 #include <QTextEdit>
 
 #include <optional>
-#include <string>
-#include <vector>
+#include <tuple>
 
 using quarnel::ui::Command;
 
@@ -25,21 +23,14 @@ struct Remembered {
     int wordSize;
     std::vector<std::string> stack;
     std::string input;
-    bool stackView;
-    bool numbering;
+    bool stackView, numbering;
     int maxDepth;
     bool onTop;
     QPoint pos;
-    QRgb background;
-    QRgb stackColour;
-    QRgb fontColour;
+    QRgb background, stackColour, fontColour;
     bool inRegistry;
-    // on screen
-    QString inputLine;
-    bool numberMemoShown;
-    bool stackMemoShown;
-    bool numberingChecked;
-    bool onTopChecked;
+    QString inputLine; // and the rest as the window shows it
+    bool numberMemoShown, stackMemoShown, numberingChecked, onTopChecked;
     QStringList display;
     QString listing;
 
@@ -66,33 +57,16 @@ class RestartTest : public WiringTest, public ::testing::WithParamInterface<Rest
     Remembered remembered() {
         auto& w = window();
         auto& c = calc();
-        return {c.currentBase(),
-                c.wordSize(),
-                c.stack().toVector(),
-                c.inputText(),
-                c.stackViewShown(),
-                c.stackNumbering(),
-                c.maxStackDepth(),
-                w.stayOnTop(),
-                w.pos(),
-                w.backgroundColor().rgb(),
-                w.stackColor().rgb(),
-                w.fontColor().rgb(),
-                w.stateInRegistry(),
+        auto* memo = w.findChild<QPlainTextEdit*>(QStringLiteral("StackMemo"));
+        // clang-format off
+        return {c.currentBase(), c.wordSize(), c.stack().toVector(), c.inputText(), c.stackViewShown(),
+                c.stackNumbering(), c.maxStackDepth(), w.stayOnTop(), w.pos(), w.backgroundColor().rgb(),
+                w.stackColor().rgb(), w.fontColor().rgb(), w.stateInRegistry(),
                 w.findChild<QLineEdit*>(QStringLiteral("InputEdit"))->text(),
-                w.findChild<QTextEdit*>(QStringLiteral("NumberMemo"))->isVisible(),
-                w.findChild<QPlainTextEdit*>(QStringLiteral("StackMemo"))->isVisible(),
-                w.action(Command::UseStackNumbering)->isChecked(),
-                w.action(Command::StayOnTop)->isChecked(),
-                displayLines(),
-                w.findChild<QPlainTextEdit*>(QStringLiteral("StackMemo"))->toPlainText()};
-    }
-
-    void pickColour(Command command, const std::optional<QColor>& colour) {
-        if (!colour)
-            return;
-        dialogs().expectColor(colour);
-        choose(command);
+                w.findChild<QTextEdit*>(QStringLiteral("NumberMemo"))->isVisible(), memo->isVisible(),
+                w.action(Command::UseStackNumbering)->isChecked(), w.action(Command::StayOnTop)->isChecked(),
+                displayLines(), memo->toPlainText()};
+        // clang-format on
     }
 };
 
@@ -103,14 +77,10 @@ TEST_P(RestartTest, SecondStartShowsWhatTheFirstClosedWith) {
 
     if (c.native)
         choose(Command::StoreInRegistry);
-    if (c.wordSize) {
-        type(QString::fromLatin1(c.wordSize));
-        click("SetWordSizeButton");
-    }
-    for (const char* entry : c.entries) {
-        type(QString::fromLatin1(entry));
-        click("EnterButton");
-    }
+    if (c.wordSize)
+        type(QString::fromLatin1(c.wordSize), "SetWordSizeButton");
+    for (const char* entry : c.entries)
+        type(QString::fromLatin1(entry), "EnterButton");
     if (c.maxDepth) {
         type(QString::fromLatin1(c.maxDepth));
         choose(Command::SetMaximumStackDepth);
@@ -121,9 +91,13 @@ TEST_P(RestartTest, SecondStartShowsWhatTheFirstClosedWith) {
         type(QString::fromLatin1(c.input));
     if (c.numberingOff)
         choose(Command::UseStackNumbering);
-    pickColour(Command::ColorBackground, c.background);
-    pickColour(Command::ColorStack, c.stack);
-    pickColour(Command::ColorFont, c.font);
+    for (const auto& [item, colour] : {std::pair{Command::ColorBackground, c.background},
+                                       {Command::ColorStack, c.stack},
+                                       {Command::ColorFont, c.font}})
+        if (colour) {
+            dialogs().expectColor(colour);
+            choose(item);
+        }
     if (c.onTop)
         choose(Command::StayOnTop);
     window().move(c.pos);
@@ -134,17 +108,11 @@ TEST_P(RestartTest, SecondStartShowsWhatTheFirstClosedWith) {
     // The case really changes what it claims to, so the comparison below
     // cannot pass by both windows simply starting alike.
     EXPECT_NE(before.pos, fresh.pos);
-    EXPECT_EQ(before.stack.size(), c.entries.size());
-    EXPECT_EQ(before.inRegistry, c.native);
-    EXPECT_EQ(before.onTop, c.onTop);
-    EXPECT_EQ(before.stackView, c.view);
-    EXPECT_EQ(before.numbering, !c.numberingOff);
-    if (c.background) {
-        EXPECT_EQ(before.background, c.background->rgb());
-    }
-    if (c.wordSize) {
-        EXPECT_NE(before.wordSize, fresh.wordSize);
-    }
+    EXPECT_NE(before.wordSize == fresh.wordSize, c.wordSize != nullptr);
+    EXPECT_EQ(
+        std::tuple(before.stack.size(), before.inRegistry, before.onTop, before.stackView,
+                   before.numbering, before.background == fresh.background),
+        std::tuple(c.entries.size(), c.native, c.onTop, c.view, !c.numberingOff, !c.background));
 
     ASSERT_TRUE(closeWindow());
     EXPECT_EQ(QFile::exists(iniPath()), !c.native);
@@ -163,17 +131,5 @@ const RestartCase kRestartCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Stores, RestartTest, ::testing::ValuesIn(kRestartCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// The reading of the stored texts is the storage tests' part; a place that no
-// screen shows any more is the window's, and takes it back to the default.
-TEST_F(WiringTest, PlaceOffEveryScreenOpensAtTheDefault) {
-    {
-        QSettings ini(iniPath(), QSettings::IniFormat);
-        ini.setValue(QStringLiteral("Position/Left"), QStringLiteral("50000"));
-        ini.setValue(QStringLiteral("Position/Top"), QStringLiteral("40000"));
-    }
-    start();
-    EXPECT_EQ(window().pos(), QPoint(50, 50));
-}
 
 } // namespace

@@ -5,21 +5,13 @@
 #include <QPrinter>
 #include <QWidget>
 
-namespace {
-
-const char* const kKindNames[] = {"message box",   "error box",     "OK/Cancel box",
-                                  "colour dialog", "About window",  "open dialog",
-                                  "save dialog",   "printer setup", "print dialog"};
-
-} // namespace
-
 std::optional<ScriptedDialogs::Expectation>
 ScriptedDialogs::take(Kind kind, QWidget* parent, const QString& text, const QString& filter) {
     const bool onTop = parent && parent->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     const bool visible = parent && parent->window()->isVisible();
     calls_.push_back({kind, text, filter, onTop, visible});
     if (expected_.empty() || expected_.front().kind != kind) {
-        ADD_FAILURE() << "unexpected " << kKindNames[static_cast<int>(kind)] << ": "
+        ADD_FAILURE() << "unexpected box of kind " << static_cast<int>(kind) << ": "
                       << text.toStdString();
         return std::nullopt;
     }

@@ -29,7 +29,6 @@ class ScriptedDialogs final : public quarnel::ui::WindowDialogs {
     // A box of this kind, answered with OK.
     void expect(Kind kind) { push(kind); }
     void expectMessage() { push(Kind::Message); }
-    void expectError() { push(Kind::Error); }
     void expectConfirm(bool ok) { push(Kind::Confirm, ok); }
     void expectColor(std::optional<QColor> answer) { push(Kind::Color, true, {}, answer); }
     // An empty name cancels the dialog.

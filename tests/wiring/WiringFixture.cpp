@@ -23,10 +23,7 @@ void WiringTest::SetUp() {
 }
 
 void WiringTest::TearDown() {
-    if (window_) {
-        EXPECT_EQ(dialogs_->unmet(), 0u) << "a box the test expected never opened";
-        discardWindow();
-    }
+    discardWindow();
     QDir(QFileInfo(nativePath()).absolutePath()).removeRecursively();
     QDir::setCurrent(previousDir_);
     sandbox_.reset();
@@ -52,35 +49,19 @@ bool WiringTest::closeWindow() {
     if (!window_)
         return true;
     const bool closed = window_->close();
-    if (closed) {
-        EXPECT_EQ(dialogs_->unmet(), 0u) << "a box the test expected never opened";
+    if (closed)
         discardWindow();
-    }
     return closed;
 }
 
 void WiringTest::discardWindow() {
-    if (dialogs_)
+    if (dialogs_) {
+        EXPECT_EQ(dialogs_->unmet(), 0u) << "a box the test expected never opened";
         lastBoxes_ = dialogs_->calls();
+    }
     window_.reset();
     dialogs_ = nullptr;
     wiring_ = nullptr;
-}
-
-QString WiringTest::programPath() const {
-    return sandboxFile(QStringLiteral("prog/quarnel"));
-}
-
-QString WiringTest::iniPath() const {
-    return sandboxFile(QStringLiteral("prog/quarnel.INI"));
-}
-
-QString WiringTest::workDir() const {
-    return sandboxFile(QStringLiteral("work"));
-}
-
-QString WiringTest::backupPath() const {
-    return sandboxFile(QStringLiteral("work/BACKUP.STK"));
 }
 
 QString WiringTest::nativePath() const {
@@ -89,20 +70,18 @@ QString WiringTest::nativePath() const {
         .fileName();
 }
 
-QString WiringTest::sandboxFile(const QString& name) const {
-    return QDir(sandbox_->path()).filePath(name);
-}
-
 void WiringTest::click(const char* buttonName) {
     auto* button = window_->findChild<QPushButton*>(QString::fromLatin1(buttonName));
     ASSERT_NE(button, nullptr) << buttonName;
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void WiringTest::type(const QString& text) {
+void WiringTest::type(const QString& text, const char* thenClick) {
     auto* input = window_->findChild<QLineEdit*>(QStringLiteral("InputEdit"));
     ASSERT_NE(input, nullptr);
     QTest::keyClicks(input, text);
+    if (thenClick)
+        click(thenClick);
 }
 
 void WiringTest::choose(quarnel::ui::Command command) {

@@ -14,7 +14,6 @@
 
 #include <functional>
 #include <memory>
-#include <ostream>
 #include <vector>
 
 #include "PdfReader.h" // also gives QString a readable form in failure messages
@@ -38,7 +37,6 @@ class WiringTest : public ::testing::Test {
     void discardWindow();
 
     quarnel::ui::MainWindow& window() { return *window_; }
-    bool hasWindow() const { return window_ != nullptr; }
     ScriptedDialogs& dialogs() { return *dialogs_; }
     // The boxes of the current window, or of the last one once it is gone.
     std::vector<ScriptedDialogs::Call> boxes() const {
@@ -47,22 +45,24 @@ class WiringTest : public ::testing::Test {
     quarnel::app::LayerWiring& wiring() { return *wiring_; }
     quarnel::calculator::Calculator& calc() { return window_->calculator(); }
 
-    QString programPath() const;
-    QString iniPath() const;
-    QString workDir() const;
-    QString backupPath() const;
+    QString programPath() const { return inSandbox("prog/quarnel"); }
+    QString iniPath() const { return inSandbox("prog/quarnel.INI"); }
+    QString workDir() const { return inSandbox("work"); }
+    QString backupPath() const { return inSandbox("work/BACKUP.STK"); }
     QString nativePath() const; // the per-user store's file
-    QString sandboxFile(const QString& name) const;
 
     // The user's ways in.
     void click(const char* buttonName);
-    void type(const QString& text);
+    void type(const QString& text, const char* thenClick = nullptr);
     void choose(quarnel::ui::Command command);
 
     // The five display lines as shown, top to bottom.
     QStringList displayLines() const;
 
   private:
+    QString inSandbox(const char* name) const {
+        return sandbox_->filePath(QString::fromLatin1(name));
+    }
     std::unique_ptr<QTemporaryDir> sandbox_;
     QString previousDir_;
     std::unique_ptr<quarnel::ui::MainWindow> window_;

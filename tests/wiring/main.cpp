@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <utility>
+
 // The wiring tests run on the offscreen platform in a home of their own, so no
 // setting, stack file or lock of the user is ever read or written. Each test
 // makes its own program folder and current directory inside it.
@@ -16,15 +18,16 @@ int main(int argc, char** argv) {
     if (!home.isValid())
         return 2;
     const QDir root(home.path());
-    for (const char* sub : {"config", "data", "cache", "runtime"})
+    qputenv("HOME", home.path().toUtf8());
+    for (const auto& [sub, variable] : {std::pair{"config", "XDG_CONFIG_HOME"},
+                                        {"data", "XDG_DATA_HOME"},
+                                        {"cache", "XDG_CACHE_HOME"},
+                                        {"runtime", "XDG_RUNTIME_DIR"}}) {
         root.mkpath(QString::fromLatin1(sub));
+        qputenv(variable, root.filePath(QString::fromLatin1(sub)).toUtf8());
+    }
     QFile::setPermissions(root.filePath(QStringLiteral("runtime")),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", root.filePath(QStringLiteral("config")).toUtf8());
-    qputenv("XDG_DATA_HOME", root.filePath(QStringLiteral("data")).toUtf8());
-    qputenv("XDG_CACHE_HOME", root.filePath(QStringLiteral("cache")).toUtf8());
-    qputenv("XDG_RUNTIME_DIR", root.filePath(QStringLiteral("runtime")).toUtf8());
     QDir::setCurrent(home.path());
 
     QApplication app(argc, argv);
