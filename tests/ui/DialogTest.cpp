@@ -59,8 +59,11 @@ TEST(StandardDialogsTest, BoxesHaveTheirCaptionIconTextAndOkButton) {
             box->button(QMessageBox::Ok)->click();
         });
         (dialogs.*show)(&parent, QStringLiteral("Bad number"));
-        EXPECT_EQ(seen, (QStringList{title, "Bad number", QString::number(icon),
-                                     QString::number(QMessageBox::Ok)}));
+        EXPECT_EQ(seen.join(" | ").toStdString(),
+                  QStringList({title, "Bad number", QString::number(icon),
+                               QString::number(QMessageBox::Ok)})
+                      .join(" | ")
+                      .toStdString());
     }
 }
 
