@@ -36,14 +36,18 @@ TEST_F(WiringTest, PrintStackWritesTheListingAndLeavesTheCalculatorAlone) {
               listing.join(QLatin1Char('\n')));
     EXPECT_EQ(calc().stack().toVector(), (Stack{"1F", "ABC"}));
 
+    ASSERT_TRUE(QFile::remove(pdf)); // a cancelled dialog prints nothing
+    dialogs().expectPrint({});
+    choose(Command::PrintStack);
+    EXPECT_FALSE(QFile::exists(pdf));
     // A job that fails is shown, and the input stays.
     type(QStringLiteral("6"));
     dialogs().expectPrint(QDir(workDir()).filePath(QStringLiteral("no/such/folder/x.pdf")));
     dialogs().expect(ScriptedDialogs::Kind::Error);
     choose(Command::PrintStack);
     calls = boxes();
-    ASSERT_EQ(calls.size(), 4u);
-    EXPECT_FALSE(calls[3].text.isEmpty());
+    ASSERT_EQ(calls.size(), 5u);
+    EXPECT_FALSE(calls[4].text.isEmpty());
     EXPECT_EQ(calc().stack().toVector(), (Stack{"1F", "ABC"}));
     EXPECT_EQ(calc().inputText(), "6");
 }

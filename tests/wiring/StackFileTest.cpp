@@ -19,6 +19,10 @@ TEST_F(WiringTest, SaveAndLoadStackGoThroughTheDialogsLoweredFromOnTop) {
     for (const auto& [text, button] :
          {std::pair{"16", "SetWordSizeButton"}, {"1F", "EnterButton"}, {"3", "EnterButton"}})
         type(QString::fromLatin1(text), button);
+    dialogs().expectSaveFile({}); // cancelled: nothing is written or loaded
+    choose(Command::SaveStack);
+    dialogs().expectOpenFile({});
+    choose(Command::LoadStack);
     const QString target = QDir(workDir()).filePath(QStringLiteral("x.STK"));
     // The question names the file really written, not the name typed.
     for (const bool replace : {false, true}) {
@@ -44,8 +48,8 @@ TEST_F(WiringTest, SaveAndLoadStackGoThroughTheDialogsLoweredFromOnTop) {
     dialogs().expect(ScriptedDialogs::Kind::Error);
     choose(Command::LoadStack);
     const auto calls = boxes();
-    ASSERT_EQ(calls.size(), 7u);
-    EXPECT_EQ(calls[6].text, quarnel::storage::messages::invalidEntry(
+    ASSERT_EQ(calls.size(), 9u);
+    EXPECT_EQ(calls[8].text, quarnel::storage::messages::invalidEntry(
                                  target, 4, QStringLiteral("G"), QStringLiteral("hexadecimal")));
     EXPECT_EQ(calc().stack().toVector(), (Stack{"17", "777"}));
     for (const auto& call : calls) {

@@ -51,13 +51,11 @@ class WiringTest : public ::testing::Test {
     QString backupPath() const { return inSandbox("work/BACKUP.STK"); }
     QString nativePath() const; // the per-user store's file
 
-    // The user's ways in.
     void click(const char* buttonName);
     void type(const QString& text, const char* thenClick = nullptr);
     void choose(quarnel::ui::Command command);
 
-    // The five display lines as shown, top to bottom.
-    QStringList displayLines() const;
+    QStringList displayLines() const; // the five display lines, top to bottom
 
   private:
     QString inSandbox(const char* name) const {
