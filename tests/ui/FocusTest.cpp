@@ -60,18 +60,3 @@ TEST_F(WindowTest, TextControlsOpenNoContextMenu) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&plain));
     EXPECT_TRUE(contextMenuOpens(&plain));
 }
-
-TEST_F(WindowTest, WindowIsDraggedByItsBody) {
-    QWidget* body = window().centralWidget();
-    const QPoint grab(195, 101), to = grab + QPoint(40, 30); // between input line and buttons
-    ASSERT_EQ(body->childAt(grab), nullptr);
-    const QPoint before = window().pos();
-    QTest::mousePress(body, Qt::LeftButton, {}, grab);
-    QTest::mouseMove(body, to);
-    QTest::mouseRelease(body, Qt::LeftButton, {}, to);
-    EXPECT_EQ(window().pos(), before + QPoint(40, 30));
-    // A click on a button is the button's, not a drag.
-    click({"NilButton"});
-    EXPECT_EQ(window().pos(), before + QPoint(40, 30));
-    EXPECT_EQ(input()->text(), QStringLiteral("0"));
-}

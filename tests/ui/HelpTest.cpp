@@ -103,3 +103,16 @@ TEST_F(WindowTest, HelpCommandsOpenContentsAndIndex) {
     choose("SearchforHelpon1");
     EXPECT_EQ(tabs->currentIndex(), 1);
 }
+
+TEST_F(WindowTest, CloseShutsTheHelpViewerFirst) {
+    bool helpOpenWhileSaving = true;
+    window().hooks().saveState = [&] {
+        helpOpenWhileSaving = window().helpViewer()->isVisible();
+        return true;
+    };
+    choose("Contents1");
+    ASSERT_TRUE(window().helpViewer() && window().helpViewer()->isVisible());
+    EXPECT_TRUE(window().close());
+    EXPECT_FALSE(helpOpenWhileSaving);
+    EXPECT_FALSE(window().helpViewer()->isVisible());
+}
