@@ -76,11 +76,9 @@ class Calculator {
     const std::vector<std::string>& listing() const { return listing_; }
     bool stackNumbering() const { return stackNumbering_; }
     const StackList& stack() const { return stack_; }
-    const StackList& undoStack() const { return undoStack_; }
     int wordSize() const { return wordSize_; }
     NumberBase currentBase() const { return base_; }
     int maxStackDepth() const { return maxStackDepth_; }
-    const std::string& lastInput() const { return lastInput_; }
 
     // --- display helpers (also used by printing) -----------------------------
     // One entry reduced to the word size in the current base, no leading zeros.
@@ -194,6 +192,8 @@ class Calculator {
     // after reporting the error when there is none to use. The count is taken
     // away (from the input line or level 1).
     std::optional<std::size_t> takeCount(bool ownEntryCounts);
+
+    friend struct CalculatorProbe; // the tests' view of the undo copy
 
     CalculatorHost* host_ = nullptr;
 

@@ -3,6 +3,7 @@
 // stack, the input line and the display is checked through the terminal's
 // golden outputs (tests/cli).
 
+#include "Probe.h"
 #include "calculator/Calculator.h"
 #include "engine/EngineError.h"
 
@@ -61,7 +62,7 @@ TEST(CommandTableTest, TooFewEntriesReportTheErrorAndChangeNothing) {
             EXPECT_FALSE(c.enterEnabled());
             EXPECT_EQ(c.stack().toVector(), stack);
             EXPECT_EQ(c.inputText(), typed ? "3" : "");
-            EXPECT_TRUE(c.undoStack().empty());
+            EXPECT_TRUE(quarnel::calculator::CalculatorProbe::undo(c).empty());
             EXPECT_EQ(host.focus, row.needs.keepFocusOnError ? 0 : 1);
         }
     }
@@ -86,13 +87,13 @@ TEST(CommandTableTest, UndoCopyAroundEngineFailures) {
     Calculator c;
     EXPECT_THROW(c.loadStack({"1", "XYZ"}), engine::EngineError);
     EXPECT_THROW(c.run(Command::Not), engine::EngineError);
-    EXPECT_TRUE(c.undoStack().empty());
+    EXPECT_TRUE(quarnel::calculator::CalculatorProbe::undo(c).empty());
     EXPECT_EQ(c.stack().toVector(), (Entries{"1", "XYZ"}));
 
     c.loadInputText("2");
     EXPECT_THROW(c.run(Command::Enter), engine::EngineError);
     EXPECT_EQ(c.stack().toVector(), (Entries{"1", "XYZ", "2"}));
-    EXPECT_EQ(c.undoStack().toVector(), (Entries{"1", "XYZ"}));
+    EXPECT_EQ(quarnel::calculator::CalculatorProbe::undo(c).toVector(), (Entries{"1", "XYZ"}));
     EXPECT_EQ(c.inputText(), "");
 }
 

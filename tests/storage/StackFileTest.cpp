@@ -1,3 +1,4 @@
+#include "../calculator/Probe.h"
 #include "Sandbox.h"
 
 #include "storage/StackFile.h"
@@ -23,8 +24,8 @@ struct Snapshot {
     std::string input, lastInput;
 
     explicit Snapshot(const Calculator& c)
-        : stack(c.stack().toVector()), undo(c.undoStack().toVector()), base(c.currentBase()),
-          wordSize(c.wordSize()), input(c.inputText()), lastInput(c.lastInput()) {}
+        : stack(c.stack().toVector()), undo(quarnel::calculator::CalculatorProbe::undo(c).toVector()), base(c.currentBase()),
+          wordSize(c.wordSize()), input(c.inputText()), lastInput(quarnel::calculator::CalculatorProbe::lastInput(c)) {}
     friend bool operator==(const Snapshot&, const Snapshot&) = default;
 };
 
