@@ -127,6 +127,21 @@ QString nativeFailureMessage(bool storeExisted) {
         kSettingKeys[0].key.data(), static_cast<qsizetype>(kSettingKeys[0].key.size())));
 }
 
+// Reads the file at read.path into read.bytes. False when there is no such
+// file, or when it cannot be read (read.problem then says why).
+bool readBytes(BackupRead& read) {
+    if (!QFileInfo::exists(read.path)) {
+        return false;
+    }
+    auto content = readWholeFile(read.path);
+    if (auto* reason = std::get_if<QString>(&content)) {
+        read.problem = *reason;
+        return false;
+    }
+    read.bytes = std::get<QByteArray>(std::move(content));
+    return true;
+}
+
 } // namespace
 
 SettingsStore::SettingsStore(const QString& programPath)
@@ -173,15 +188,9 @@ BackupRead SettingsStore::readBackup() const {
         // Reading a large backup value by value through QSettings is slow;
         // the file is read once and its backup section directly.
         read.path = nativeSettingsPath();
-        if (!QFileInfo::exists(read.path)) {
+        if (!readBytes(read)) {
             return read;
         }
-        auto content = readWholeFile(read.path);
-        if (auto* reason = std::get_if<QString>(&content)) {
-            read.problem = *reason;
-            return read;
-        }
-        read.bytes = std::get<QByteArray>(std::move(content));
         read.entries = readNativeBackup(read.path, read.bytes);
 #else
         read.entries = readBackupGroup(*openNativeSettings());
@@ -190,15 +199,9 @@ BackupRead SettingsStore::readBackup() const {
     }
     read.path = backupFilePath();
     read.location = QDir::toNativeSeparators(read.path);
-    if (!QFileInfo::exists(read.path)) {
+    if (!readBytes(read)) {
         return read;
     }
-    auto content = readWholeFile(read.path);
-    if (auto* reason = std::get_if<QString>(&content)) {
-        read.problem = *reason;
-        return read;
-    }
-    read.bytes = std::get<QByteArray>(std::move(content));
     const std::string_view text(read.bytes.constData(),
                                 static_cast<std::size_t>(read.bytes.size()));
     read.entries = backupFileEntries(text);

@@ -571,13 +571,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (hooks_.saveState) {
         bool saved = false;
         if (unattended_) {
-            // Nobody is there to answer: a failure goes to the log and the close goes on.
-            try {
-                saved = hooks_.saveState();
-            } catch (const std::exception& failure) {
-                qWarning().noquote() << QString::fromUtf8(failure.what());
-                saved = true;
-            }
+            saveLogged();
+            saved = true; // nobody is there to answer: the close goes on
         } else {
             runGuarded([this, &saved] { saved = hooks_.saveState(); });
         }
@@ -617,13 +612,18 @@ void MainWindow::closeUnattended() {
 
 void MainWindow::saveUnattended() {
     unattended_ = true;
+    saveLogged();
+    unattended_ = false;
+}
+
+void MainWindow::saveLogged() {
+    // A failure goes to the log: no box may wait for an answer here.
     try {
         if (hooks_.saveState)
             hooks_.saveState();
     } catch (const std::exception& failure) {
         qWarning().noquote() << QString::fromUtf8(failure.what());
     }
-    unattended_ = false;
 }
 
 void MainWindow::changeEvent(QEvent* event) {

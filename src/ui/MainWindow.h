@@ -136,6 +136,7 @@ class MainWindow : public QMainWindow, private calculator::CalculatorHost {
     bool pressIsOnBody(const QPoint& at) const;
     bool dragByBody(QMouseEvent* mouse);
     void callHook(const std::function<void()>& hook);
+    void saveLogged();
 
     calculator::Calculator calc_;
     std::unique_ptr<WindowDialogs> dialogs_;

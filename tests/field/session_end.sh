@@ -8,40 +8,25 @@ program=$1
 for tool in xvfb-run xdotool; do
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 77; }
 done
+export X_SESSION=$(cd "$(dirname "$0")/../support" && pwd)/x_session.sh
+source "$X_SESSION"
 sandbox=$(mktemp -d)
 trap 'rm -rf "$sandbox"' EXIT
 
 cat >"$sandbox/session.sh" <<'SESSION'
 set -euo pipefail
+source "$X_SESSION"
 dir=$1; signal=$2
-export HOME=$dir/home XDG_CONFIG_HOME=$dir/home/config XDG_RUNTIME_DIR=$dir/home/runtime
-unset QT_QPA_PLATFORM
-cd "$dir/work"
-"$dir/prog/quarnel" 2>"$dir/stderr.log" &
-pid=$!
-wid=
-for _ in $(seq 1 100); do
-  wid=$(xdotool search --onlyvisible --name '^Quarnel$' 2>/dev/null | head -1 || true)
-  [ -n "$wid" ] && break
-  sleep 0.1
-done
-[ -n "$wid" ] || { echo "no window"; kill -9 "$pid"; exit 1; }
-sleep 0.5
-xdotool windowfocus --sync "$wid"
-xdotool type --delay 40 "1F"; xdotool key Return; xdotool type --delay 40 "2A"
-sleep 0.3
+start_quarnel "$dir" "$dir/stderr.log"
+type_session
 kill -s "$signal" "$pid"
-for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$pid" 2>/dev/null; then echo "still running 5 s after SIG$signal"; kill -9 "$pid"; exit 1; fi
-wait "$pid" || true
+wait_end "after SIG$signal" || true
 SESSION
 
 # signal | what is in the way | what must be on disk afterwards
 while IFS='|' read -r signal blocker expect; do
   dir=$sandbox/$signal-$blocker
-  mkdir -p "$dir/prog" "$dir/work" "$dir/home/config" "$dir/home/runtime"
-  chmod 700 "$dir/home/runtime"
-  cp "$program" "$dir/prog/quarnel"
+  make_sandbox "$dir" "$program"
   [ "$blocker" = backup-is-a-folder ] && mkdir "$dir/work/BACKUP.STK"
   xvfb-run -a -s "-screen 0 1024x768x24" bash "$sandbox/session.sh" "$dir" "$signal" ||
     { echo "SIG$signal, $blocker: failed"; cat "$dir/stderr.log"; exit 1; }

@@ -11,45 +11,23 @@ for tool in xvfb-run xdotool; do
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 77; }
 done
 
+export X_SESSION=$(cd "$(dirname "$0")/../support" && pwd)/x_session.sh
+source "$X_SESSION"
 sandbox=$(mktemp -d)
 trap 'rm -rf "$sandbox"' EXIT
-mkdir -p "$sandbox/prog" "$sandbox/work" "$sandbox/home/config" "$sandbox/home/runtime"
-chmod 700 "$sandbox/home/runtime"
-cp "$program" "$sandbox/prog/quarnel"
+make_sandbox "$sandbox" "$program"
 
 cat >"$sandbox/session.sh" <<'SESSION'
 set -euo pipefail
+source "$X_SESSION"
 sandbox=$1; phase=$2
-export HOME=$sandbox/home XDG_CONFIG_HOME=$sandbox/home/config XDG_RUNTIME_DIR=$sandbox/home/runtime
-unset QT_QPA_PLATFORM
-cd "$sandbox/work"
-"$sandbox/prog/quarnel" 2>"$sandbox/stderr-$phase.log" &
-pid=$!
-wid=
-for _ in $(seq 1 100); do
-  wid=$(xdotool search --onlyvisible --name '^Quarnel$' 2>/dev/null | head -1 || true)
-  [ -n "$wid" ] && break
-  sleep 0.1
-done
-[ -n "$wid" ] || { echo "no window in phase $phase"; kill "$pid"; exit 1; }
-sleep 0.5
-xdotool windowfocus --sync "$wid"
-if [ "$phase" = first ]; then
-  xdotool type --delay 40 "1F"
-  xdotool key Return
-  xdotool type --delay 40 "2A"
-  sleep 0.3
-fi
+start_quarnel "$sandbox" "$sandbox/stderr-$phase.log"
+[ "$phase" = first ] && type_session
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 xdotool mousemove $((X + 18)) $((Y + 7)) click 1   # the File menu
 sleep 0.5
 xdotool key e                                      # E&xit
-for _ in $(seq 1 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then echo "still running after File/Exit in phase $phase"; kill "$pid"; exit 1; fi
-wait "$pid"
+wait_end "after File/Exit in phase $phase"
 SESSION
 
 run() { xvfb-run -a -s "-screen 0 1024x768x24" bash "$sandbox/session.sh" "$sandbox" "$@"; }
