@@ -104,6 +104,8 @@ struct CommandRow {
     // Takes the undo copy: Undo Last brings back the stack held before the
     // command when the command changed it.
     bool undo;
+    // What it does, in a few words, for tool tips and accessible descriptions.
+    std::string_view description;
 };
 
 // The whole table, one row per Command, in the order of the enum.

@@ -1,0 +1,64 @@
+#include "calculator/Readout.h"
+#include "calculator/Calculator.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <charconv>
+#include <cstdint>
+#include <random>
+
+namespace quarnel::calculator {
+namespace {
+
+std::string inBase(std::uint64_t v, int radix) {
+    char buf[80];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, radix);
+    std::string s(buf, end);
+    for (char& c : s)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// Every field against native 64-bit arithmetic, for seeded values at every
+// word size up to 64, entered in DEC unreduced (so reduction is checked too).
+TEST(Readout, MatchesNativeArithmetic) {
+    std::mt19937_64 random(12);
+    for (int ws = 1; ws <= 64; ++ws) {
+        const std::uint64_t mask = ws == 64 ? ~0ULL : (1ULL << ws) - 1;
+        for (const std::uint64_t raw :
+             {std::uint64_t{0}, ~std::uint64_t{0}, std::uint64_t{1} << (ws - 1),
+              std::uint64_t{random()}, std::uint64_t{random() >> (64 - ws)}}) {
+            const std::uint64_t v = raw & mask;
+            const Readout r = makeReadout(inBase(raw, 10), engine::NumberBase::Dec, ws);
+            EXPECT_EQ(r.hex, inBase(v, 16));
+            EXPECT_EQ(r.dec, inBase(v, 10));
+            EXPECT_EQ(r.oct, inBase(v, 8));
+            EXPECT_EQ(r.bin, inBase(v, 2));
+            EXPECT_EQ(r.setBits, std::popcount(v));
+            EXPECT_EQ(r.leadingZeros, std::countl_zero(v) - (64 - ws));
+            EXPECT_EQ(r.trailingZeros, v == 0 ? ws : std::countr_zero(v));
+            const bool negative = (v >> (ws - 1)) & 1;
+            const std::uint64_t magnitude = negative ? ((~v + 1) & mask) : v;
+            EXPECT_EQ(r.signedDec,
+                      (negative ? "-" : "") + inBase(magnitude == 0 ? v : magnitude, 10))
+                << "ws " << ws << " v " << v;
+        }
+    }
+}
+
+// The value shown: the input line while it holds text, else level 1.
+TEST(Readout, FollowsTheLineThenLevelOne) {
+    Calculator c;
+    EXPECT_FALSE(readoutOf(c));
+    c.setInputText("1F");
+    EXPECT_EQ(readoutOf(c)->dec, "31");
+    c.run(Command::Enter);
+    c.setInputText("2");
+    EXPECT_EQ(readoutOf(c)->dec, "2");
+    c.run(Command::Delete);
+    EXPECT_EQ(readoutOf(c)->dec, "31");
+}
+
+} // namespace
+} // namespace quarnel::calculator
