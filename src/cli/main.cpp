@@ -73,7 +73,8 @@ int usageError(const std::string& message) {
 
 std::optional<quarnel::engine::NumberBase> baseNamed(std::string_view name) {
     using quarnel::engine::NumberBase;
-    for (const NumberBase base : {NumberBase::Hex, NumberBase::Dec, NumberBase::Oct, NumberBase::Bin}) {
+    for (const NumberBase base :
+         {NumberBase::Hex, NumberBase::Dec, NumberBase::Oct, NumberBase::Bin}) {
         if (quarnel::calculator::sameName(name, quarnel::calculator::Calculator::baseName(base))) {
             return base;
         }
@@ -97,7 +98,8 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
         // "--name=value" gives the value in the same argument.
         std::string name = arg;
         std::optional<std::string> attached;
-        if (const std::size_t equals = arg.find('='); arg.starts_with("--") && equals != std::string::npos) {
+        if (const std::size_t equals = arg.find('=');
+            arg.starts_with("--") && equals != std::string::npos) {
             name = arg.substr(0, equals);
             attached = arg.substr(equals + 1);
         }
@@ -112,7 +114,8 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
             out = argv[++i];
             return true;
         };
-        const bool takesValue = name == "--base" || name == "--bits" || name == "--file" || name == "-f";
+        const bool takesValue =
+            name == "--base" || name == "--bits" || name == "--file" || name == "-f";
         if (attached && !takesValue) {
             return usageError("option " + name + " takes no value");
         }
@@ -140,7 +143,8 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
             }
             options.bits = text;
         } else {
-            return usageError("unknown option " + arg + " (a token starting with '-' goes after --)");
+            return usageError("unknown option " + arg +
+                              " (a token starting with '-' goes after --)");
         }
     }
     options.tokensGiven = i < argc;
@@ -293,7 +297,8 @@ int main(int argc, char** argv) {
     if (options.file) {
         std::ifstream file(*options.file);
         if (!file) {
-            std::cerr << "quarnel-cli: cannot open " << *options.file << ": " << std::strerror(errno) << '\n';
+            std::cerr << "quarnel-cli: cannot open " << *options.file << ": "
+                      << std::strerror(errno) << '\n';
             return kUsageError;
         }
         return runStream(file, runner);

@@ -48,7 +48,8 @@ CliRun runCli(const std::vector<std::string>& args, const std::string& input = "
         inputAsFile = inputAsFile || arg == "@IN";
         command += " '" + (arg == "@IN" ? inPath : arg) + "'";
     }
-    command += " <'" + (inputAsFile ? std::string("/dev/null") : inPath) + "' >'" + outPath + "' 2>'" + errPath + "'";
+    command += " <'" + (inputAsFile ? std::string("/dev/null") : inPath) + "' >'" + outPath +
+               "' 2>'" + errPath + "'";
     const int raw = std::system(command.c_str());
     CliRun run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
