@@ -116,6 +116,12 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
         };
         const bool takesValue =
             name == "--base" || name == "--bits" || name == "--file" || name == "-f";
+        const bool known = takesValue || name == "-h" || name == "--help" || name == "-V" ||
+                           name == "--version" || name == "-r" || name == "--result";
+        if (!known) {
+            return usageError("unknown option " + arg +
+                              " (a token starting with '-' goes after --)");
+        }
         if (attached && !takesValue) {
             return usageError("option " + name + " takes no value");
         }
@@ -142,9 +148,6 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
                 return usageError("--bits needs a word size in bits, not '" + text + "'");
             }
             options.bits = text;
-        } else {
-            return usageError("unknown option " + arg +
-                              " (a token starting with '-' goes after --)");
         }
     }
     options.tokensGiven = i < argc;

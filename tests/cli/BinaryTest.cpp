@@ -132,7 +132,8 @@ INSTANTIATE_TEST_SUITE_P(Options, UsageErrorTest, testing::Values(
     std::vector<std::string>{"--bits", "x"}, std::vector<std::string>{"--bits", "-8"},
     std::vector<std::string>{"--bits", "99999999999"}, std::vector<std::string>{"-f"},
     std::vector<std::string>{"--help=yes"}, std::vector<std::string>{"-f", "@IN", "1"},
-    std::vector<std::string>{"-r", "[Nope]"}, std::vector<std::string>{"--resultx"}));
+    std::vector<std::string>{"-r", "[Nope]"}, std::vector<std::string>{"--resultx"},
+    std::vector<std::string>{"--nope=1"}));
 // clang-format on
 
 TEST(BinaryInfoTest, HelpNamesEveryOptionAndVersionIsTheProjectVersion) {
