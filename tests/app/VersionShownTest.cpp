@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QStringList>
 
+#include <string>
+
 namespace {
 
 QString shortProjectVersion() {
@@ -16,17 +18,16 @@ QString shortProjectVersion() {
     return parts.value(0) + QLatin1Char('.') + parts.value(1);
 }
 
-QString labelText(const QWidget& window, const char* name) {
+std::string labelText(const QWidget& window, const char* name) {
     const auto* label = window.findChild<QLabel*>(QString::fromLatin1(name));
-    return label ? label->text() : QStringLiteral("(no label %1)").arg(QLatin1String(name));
+    return label ? label->text().toStdString() : std::string("(no label ") + name + ")";
 }
 
 TEST(VersionShownTest, AboutAndSplashShowTheProjectVersion) {
     const quarnel::ui::AboutBox about;
-    EXPECT_EQ(labelText(about, "Version"), QStringLiteral("Version ") + shortProjectVersion());
+    EXPECT_EQ(labelText(about, "Version"), "Version " + shortProjectVersion().toStdString());
     const quarnel::app::SplashScreen splash;
-    EXPECT_EQ(labelText(splash, "Label5"),
-              QStringLiteral("Version %1 ").arg(shortProjectVersion()));
+    EXPECT_EQ(labelText(splash, "Label5"), "Version " + shortProjectVersion().toStdString() + " ");
 }
 
 } // namespace

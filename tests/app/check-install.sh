@@ -27,8 +27,8 @@ while read -r f; do
   esac
 done <<<"$installed"
 
-programs=$(ls bin)
-[ "$(echo $programs)" = "quarnel quarnel-cli" ] || fail "programs are: $programs"
+programs=$(cd bin && echo *)
+[ "$programs" = "quarnel quarnel-cli" ] || fail "programs are: $programs"
 for p in $programs; do
   out=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "bin/$p" --version 2>&1)
   [ "$out" = "$p $version" ] || fail "$p --version said: $out"
