@@ -4,13 +4,13 @@
 # under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh test
 
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
 echo "== full build and tests"
-bash scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+bash scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUARNEL_BUILD_TESTS=ON -DQUARNEL_BUILD_BENCH=ON
 ctest --test-dir build --output-on-failure --parallel "$jobs" --timeout 900
 
 echo "== sanitizer build (address, undefined) of the Qt-free layers"

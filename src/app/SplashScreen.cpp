@@ -1,5 +1,6 @@
 #include "app/SplashScreen.h"
 
+#include "quarnel/Version.h"
 #include "ui/Fonts.h"
 
 #include <QGuiApplication>
@@ -78,7 +79,8 @@ SplashScreen::SplashScreen(QWidget* parent)
     makeLabel(QStringLiteral("Quarnel"), QStringLiteral("Label3"),
               ui::fontWithFallback(QStringLiteral("Technical"), 17, true), Qt::yellow, {67, 75},
               panel);
-    makeLabel(QStringLiteral("Version 1.0 "), QStringLiteral("Label5"),
+    makeLabel(QStringLiteral("Version %1 ").arg(QString::fromLatin1(kShortVersion)),
+              QStringLiteral("Label5"),
               ui::fontWithFallback(QStringLiteral("Times New Roman"), 17, true), Qt::red, {149, 20},
               panel);
 

@@ -2,15 +2,19 @@
 #include "app/SessionEnd.h"
 #include "app/SingleInstanceGuard.h"
 #include "app/SplashScreen.h"
+#include "quarnel/Version.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QEventLoop>
 #include <QIcon>
 #include <QLayout>
 #include <QTimer>
 
+#include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -24,13 +28,47 @@ void bringForward(QWidget& window) {
     window.activateWindow();
 }
 
+// --help and --version answer on the terminal before anything of the window
+// starts (no display is needed for them). Every other argument is left to
+// Qt's own options (-platform, -style, ...). Returns the exit status when the
+// program should end here.
+std::optional<int> answerOnTerminal(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("RPN calculator for programmers. Its terminal front end is quarnel-cli."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Print this help and exit."));
+    const QCommandLineOption version({QStringLiteral("V"), QStringLiteral("version")},
+                                     QStringLiteral("Print the version and exit."));
+    parser.addOption(help);
+    parser.addOption(version);
+    (void)parser.parse(arguments);
+    if (parser.isSet(help)) {
+        const QString text = parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                       QStringLiteral("quarnel"));
+        std::fputs(qPrintable(text), stdout);
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+    }
+    if (parser.isSet(version)) {
+        std::printf("quarnel %s\n", quarnel::kVersion);
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> status = answerOnTerminal(argc, argv))
+        return *status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarnel"));
     QApplication::setOrganizationName(QStringLiteral("Kestrow"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setApplicationVersion(QString::fromLatin1(quarnel::kVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("quarnel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quarnel-48.png")));
 

@@ -18,13 +18,18 @@ std::string withoutTrailingBlanks(std::string line) {
 
 Session::Session(std::ostream& out) : out_(out), calculator_(this) {}
 
+void Session::sendNotesTo(std::ostream& notes) {
+    notes_ = &notes;
+    notesApart_ = true;
+}
+
 void Session::showMessage(const std::string& text) {
-    out_ << withoutTrailingBlanks("[Quarnel] " + text) << '\n';
+    *notes_ << withoutTrailingBlanks("[Quarnel] " + text) << '\n';
 }
 
 void Session::stackViewShown() {
     for (const std::string& line : calculator_.listing()) {
-        out_ << withoutTrailingBlanks(line) << '\n';
+        *notes_ << withoutTrailingBlanks(line) << '\n';
     }
 }
 
@@ -60,12 +65,22 @@ void Session::runAction(const Action& action) {
 
 void Session::run(const std::vector<Action>& actions) {
     for (const Action& action : actions) {
+        const bool wasPending = !calculator_.enterEnabled();
         try {
             runAction(action);
         } catch (const engine::EngineError& error) {
-            out_ << withoutTrailingBlanks(std::string("[Error] ") + error.what()) << '\n';
+            errorShown_ = true;
+            *notes_ << withoutTrailingBlanks(std::string("[Error] ") + error.what()) << '\n';
         } catch (const std::bad_alloc&) {
-            out_ << "[Error] " << engine::kOutOfMemoryMessage << '\n';
+            errorShown_ = true;
+            *notes_ << "[Error] " << engine::kOutOfMemoryMessage << '\n';
+        }
+        if (!wasPending && !calculator_.enterEnabled()) {
+            // The display shows the error; without the display it is a note.
+            errorShown_ = true;
+            if (notesApart_) {
+                *notes_ << calculator_.displayLines()[0] << '\n';
+            }
         }
     }
 }
@@ -82,6 +97,18 @@ std::vector<std::string> Session::displayText() const {
     }
     lines.push_back(withoutTrailingBlanks("> " + calculator_.inputText()));
     return lines;
+}
+
+void Session::printResult() {
+    if (!calculator_.stack().empty()) {
+        try {
+            out_ << calculator_.normalizeEntry(calculator_.stack().level(1)) << '\n';
+        } catch (const engine::EngineError& error) {
+            errorShown_ = true;
+            *notes_ << withoutTrailingBlanks(std::string("[Error] ") + error.what()) << '\n';
+        }
+    }
+    out_.flush();
 }
 
 void Session::printDisplay() {

@@ -24,6 +24,16 @@ class Session final : public calculator::CalculatorHost {
     // the input line, without trailing blanks.
     void printDisplay();
     std::vector<std::string> displayText() const;
+    // Level 1 reduced to the word size, whole, on a line of its own; nothing
+    // for an empty stack.
+    void printResult();
+
+    // Where message boxes, engine errors, StackView listings and (from now on)
+    // each newly raised command error go, so that the output stream carries
+    // only what printDisplay or printResult write.
+    void sendNotesTo(std::ostream& notes);
+    // True once a command error or an engine error has been shown.
+    bool errorShown() const { return errorShown_; }
 
     calculator::Calculator& calculator() { return calculator_; }
 
@@ -35,6 +45,9 @@ class Session final : public calculator::CalculatorHost {
     void runAction(const Action& action);
 
     std::ostream& out_;
+    std::ostream* notes_ = &out_;
+    bool notesApart_ = false;
+    bool errorShown_ = false;
     calculator::Calculator calculator_;
 };
 

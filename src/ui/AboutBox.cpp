@@ -1,5 +1,6 @@
 #include "ui/AboutBox.h"
 
+#include "quarnel/Version.h"
 #include "ui/Fonts.h"
 
 #include <QFrame>
@@ -34,7 +35,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     product->setObjectName(QStringLiteral("ProductName"));
     product->move(75, 16);
 
-    auto* version = new QLabel(QStringLiteral("Version 1.0"), panel);
+    auto* version =
+        new QLabel(QStringLiteral("Version ") + QString::fromLatin1(kShortVersion), panel);
     version->setObjectName(QStringLiteral("Version"));
     version->move(107, 40);
 
