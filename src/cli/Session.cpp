@@ -23,8 +23,9 @@ void Session::showMessage(const std::string& text) {
 }
 
 void Session::stackViewShown() {
-    for (const std::string& line : calculator_.listing()) {
-        out_ << withoutTrailingBlanks(line) << '\n';
+    const calculator::StackListing& listing = calculator_.listing();
+    for (std::size_t i = 0; i < listing.size(); ++i) {
+        out_ << withoutTrailingBlanks(listing.line(i)) << '\n';
     }
 }
 
