@@ -87,6 +87,13 @@ int ListingBox::visibleLines() const {
     return std::max(1, (viewport()->height() - kMargin) / lineHeight());
 }
 
+int ListingBox::pageLines(bool down) const {
+    // Down brings the first line not shown whole to the top; the top margin
+    // only stands above the first line.
+    const bool atTop = down && firstVisibleLine() == 0;
+    return std::max(1, (viewport()->height() - (atTop ? kMargin : 0)) / lineHeight());
+}
+
 ListingBox::Position ListingBox::positionAt(const QPoint& point) const {
     const qsizetype first = firstVisibleLine();
     const int top = first == 0 ? kMargin : 0;
@@ -240,9 +247,9 @@ ListingBox::Position ListingBox::moved(Position from, Move move) const {
     case Move::Down:
         return from.line < last ? atX(from.line + 1, preferredX_) : from;
     case Move::PageUp:
-        return atX(std::max<qsizetype>(0, from.line - visibleLines()), preferredX_);
+        return atX(std::max<qsizetype>(0, from.line - pageLines(false)), preferredX_);
     case Move::PageDown:
-        return atX(std::min(last, from.line + visibleLines()), preferredX_);
+        return atX(std::min(last, from.line + pageLines(true)), preferredX_);
     case Move::LineStart:
         return {from.line, 0};
     case Move::LineEnd:
@@ -400,7 +407,8 @@ void ListingBox::keyPressEvent(QKeyEvent* event) {
             if (move == Move::PageUp || move == Move::PageDown) {
                 // The page scrolls with the caret, as in the plain text box.
                 QScrollBar* bar = verticalScrollBar();
-                bar->setValue(bar->value() + static_cast<int>(to.line - caret_.line));
+                const int step = pageLines(move == Move::PageDown);
+                bar->setValue(bar->value() + (move == Move::PageDown ? step : -step));
             }
             moveCaret(to, select, vertical);
             return;

@@ -69,6 +69,7 @@ class ListingBox : public QAbstractScrollArea {
     int lineHeight() const;
     int topOf(qsizetype line) const; // in viewport coordinates
     int visibleLines() const;
+    int pageLines(bool down) const; // how far PageUp and PageDown go
     Position positionAt(const QPoint& point) const;
     qreal xOf(Position position) const;
     Position moved(Position from, Move move) const;
