@@ -135,6 +135,7 @@ void BM_StartUp(benchmark::State& state, bool stackView) {
         if (!storage.save())
             state.SkipWithError("save failed");
     }
+    bool first = true;
     for (auto _ : state) {
         const double before = residentMb();
         auto window = std::make_unique<MainWindow>();
@@ -142,7 +143,10 @@ void BM_StartUp(benchmark::State& state, bool stackView) {
         window->loadState();
         window->show();
         settle();
-        state.counters["rss_added_MB"] = residentMb() - before;
+        if (first) {
+            state.counters["rss_added_MB"] = residentMb() - before;
+            first = false;
+        }
         if (window->calculator().stackViewShown() != stackView)
             state.SkipWithError("the mode was not restored");
         state.PauseTiming();
