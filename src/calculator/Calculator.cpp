@@ -142,15 +142,19 @@ bool alreadyNormal(std::string_view text, NumberBase base, int ws) {
 
 } // namespace
 
-std::string Calculator::normalizeEntry(std::string_view text) const {
-    if (alreadyNormal(text, base_, wordSize_)) {
+std::string normalizedEntry(std::string_view text, NumberBase base, int wordSize) {
+    if (alreadyNormal(text, base, wordSize)) {
         return std::string(text);
     }
     // Binary entries are only cut to the word size.
-    if (base_ == NumberBase::Bin) {
-        return engine::ClipToWordSize(text, wordSize_);
+    if (base == NumberBase::Bin) {
+        return engine::ClipToWordSize(text, wordSize);
     }
-    return engine::ConvertBase(text, base_, base_, wordSize_);
+    return engine::ConvertBase(text, base, base, wordSize);
+}
+
+std::string Calculator::normalizeEntry(std::string_view text) const {
+    return normalizedEntry(text, base_, wordSize_);
 }
 
 std::string Calculator::formatEntry(std::string_view text) const {

@@ -18,6 +18,7 @@
 #include "calculator/Key.h"
 #include "calculator/Limits.h"
 #include "calculator/StackList.h"
+#include "calculator/StackListing.h"
 #include "engine/NumberBase.h"
 
 #include <array>
@@ -73,7 +74,7 @@ class Calculator {
     MenuStates menuStates() const;
     bool stackViewShown() const { return stackViewShown_; }
     // The StackView listing as last built (by VIEW or rebuildListing).
-    const std::vector<std::string>& listing() const { return listing_; }
+    const StackListing& listing() const { return listing_; }
     bool stackNumbering() const { return stackNumbering_; }
     const StackList& stack() const { return stack_; }
     int wordSize() const { return wordSize_; }
@@ -86,8 +87,9 @@ class Calculator {
     // normalizeEntry, cut to 55 characters followed by "..." when longer.
     std::string formatEntry(std::string_view text) const;
     // The listing lines of the whole stack, deepest first, with "n: " level
-    // prefixes while numbering is on.
-    std::vector<std::string> buildListing() const;
+    // prefixes while numbering is on, formatted as they are read. Throws
+    // EngineError when an entry is not a number in the base.
+    StackListing buildListing() const;
     // Rebuilds listing() without changing the mode (a print job does this).
     void rebuildListing();
 
@@ -211,7 +213,7 @@ class Calculator {
     std::array<std::string, kDisplayLines> display_;
     std::array<bool, 16> digitEnabled_{};
     bool stackViewShown_ = false;
-    std::vector<std::string> listing_;
+    StackListing listing_;
     bool stackNumbering_ = true;
 };
 

@@ -1,23 +1,41 @@
 #include "calculator/Calculator.h"
+#include "calculator/StackListing.h"
+#include "engine/Engine.h"
 
 #include <string>
-#include <vector>
+#include <utility>
 
 namespace quarnel::calculator {
 
-std::vector<std::string> Calculator::buildListing() const {
-    std::vector<std::string> lines;
-    lines.reserve(stack_.size());
-    std::size_t level = stack_.size();
-    for (const std::string& entry : stack_) {
-        std::string line = normalizeEntry(entry);
-        if (stackNumbering_) {
-            line.insert(0, std::to_string(level) + ": ");
-        }
-        lines.push_back(std::move(line));
-        --level;
+StackListing::StackListing(StackList stack, engine::NumberBase base, int wordSize, bool numbering)
+    : stack_(std::move(stack)), base_(base), wordSize_(wordSize), numbering_(numbering) {
+    // Formatting refuses exactly the entries that are not numbers in the base
+    // (binary entries are only cut), so checking the digits here finds the
+    // failure a full build would meet first, and formatting that entry throws
+    // the very same error before anything is shown.
+    if (base_ == engine::NumberBase::Bin) {
+        return;
     }
-    return lines;
+    for (auto&& entry : stack_) {
+        if (!engine::IsValidNumber(entry, base_)) {
+            normalizedEntry(entry, base_, wordSize_);
+        }
+    }
+}
+
+std::string StackListing::line(std::size_t i) const {
+    auto&& entry = stack_[i];
+    if (!numbering_) {
+        return normalizedEntry(entry, base_, wordSize_);
+    }
+    std::string line = std::to_string(stack_.size() - i);
+    line += ": ";
+    line += normalizedEntry(entry, base_, wordSize_);
+    return line;
+}
+
+StackListing Calculator::buildListing() const {
+    return StackListing(stack_, base_, wordSize_, stackNumbering_);
 }
 
 void Calculator::rebuildListing() {
@@ -25,7 +43,7 @@ void Calculator::rebuildListing() {
 }
 
 void Calculator::view() {
-    // The listing is built before the mode changes, so an entry the engine
+    // The listing is checked before the mode changes, so an entry the engine
     // refuses leaves the window in the mode it was in, menus included.
     listing_ = buildListing();
     stackViewShown_ = true;

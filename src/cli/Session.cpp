@@ -28,8 +28,9 @@ void Session::showMessage(const std::string& text) {
 }
 
 void Session::stackViewShown() {
-    for (const std::string& line : calculator_.listing()) {
-        *notes_ << withoutTrailingBlanks(line) << '\n';
+    const calculator::StackListing& listing = calculator_.listing();
+    for (std::size_t i = 0; i < listing.size(); ++i) {
+        *notes_ << withoutTrailingBlanks(listing.line(i)) << '\n';
     }
 }
 

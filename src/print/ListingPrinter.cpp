@@ -23,6 +23,13 @@ PrintResult failure(const QString& message, int pages) {
 
 PrintResult printListing(QPrinter& printer, const QStringList& lines, const PrintStyle& style,
                          const PrintOptions& options) {
+    return printListing(
+        printer, lines.size(), [&lines](qsizetype i) { return lines.at(i); }, style, options);
+}
+
+PrintResult printListing(QPrinter& printer, qsizetype count,
+                         const std::function<QString(qsizetype)>& line, const PrintStyle& style,
+                         const PrintOptions& options) {
     const auto now = [&options] {
         return options.clock ? options.clock() : QDateTime::currentDateTime();
     };
@@ -44,7 +51,7 @@ PrintResult printListing(QPrinter& printer, const QStringList& lines, const Prin
     writeHeader(writer);
     writer.setPageStarter(writeHeader);
 
-    const qsizetype total = lines.size();
+    const qsizetype total = count;
     const qsizetype interval = options.progressInterval > 0 ? options.progressInterval : 1;
     for (qsizetype i = 0; i < total; ++i) {
         if (options.progress && i % interval == 0 && !options.progress(i, total)) {
@@ -52,7 +59,7 @@ PrintResult printListing(QPrinter& printer, const QStringList& lines, const Prin
             painter.end();
             return {PrintStatus::Cancelled, QString(), writer.pageNumber()};
         }
-        if (!writer.writeLine(lines.at(i)) || printer.printerState() == QPrinter::Error) {
+        if (!writer.writeLine(line(i)) || printer.printerState() == QPrinter::Error) {
             const int pages = writer.pageNumber();
             painter.end();
             return failure(

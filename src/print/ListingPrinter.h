@@ -45,5 +45,10 @@ struct PrintResult {
 // changed.
 PrintResult printListing(QPrinter& printer, const QStringList& lines, const PrintStyle& style,
                          const PrintOptions& options = {});
+// The same for a listing whose lines are made one at a time as they are
+// printed: line(i) for i in 0..count-1.
+PrintResult printListing(QPrinter& printer, qsizetype count,
+                         const std::function<QString(qsizetype)>& line, const PrintStyle& style,
+                         const PrintOptions& options = {});
 
 } // namespace quarnel::print

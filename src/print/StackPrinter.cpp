@@ -4,24 +4,28 @@ namespace quarnel::print {
 
 namespace {
 
-QStringList toStringList(const std::vector<std::string>& lines) {
-    QStringList result;
-    result.reserve(static_cast<qsizetype>(lines.size()));
-    for (const std::string& line : lines)
-        result.append(QString::fromStdString(line));
-    return result;
+QString lineOf(const calculator::StackListing& listing, qsizetype i) {
+    return QString::fromStdString(listing.line(static_cast<std::size_t>(i)));
 }
 
 } // namespace
 
 QStringList stackListing(const calculator::Calculator& calculator) {
-    return toStringList(calculator.buildListing());
+    const calculator::StackListing listing = calculator.buildListing();
+    QStringList result;
+    result.reserve(static_cast<qsizetype>(listing.size()));
+    for (std::size_t i = 0; i < listing.size(); ++i)
+        result.append(lineOf(listing, static_cast<qsizetype>(i)));
+    return result;
 }
 
 PrintResult printStack(QPrinter& printer, calculator::Calculator& calculator,
                        const PrintStyle& style, const PrintOptions& options) {
     calculator.rebuildListing();
-    return printListing(printer, toStringList(calculator.listing()), style, options);
+    const calculator::StackListing& listing = calculator.listing();
+    return printListing(
+        printer, static_cast<qsizetype>(listing.size()),
+        [&listing](qsizetype i) { return lineOf(listing, i); }, style, options);
 }
 
 } // namespace quarnel::print

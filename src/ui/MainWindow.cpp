@@ -6,6 +6,7 @@
 #include "ui/HelpViewer.h"
 #include "ui/InputLine.h"
 #include "ui/KeyTranslation.h"
+#include "ui/ListingBox.h"
 #include "ui/MenuTable.h"
 #include "ui/ShortcutPassThrough.h"
 #include "ui/StandardDialogs.h"
@@ -91,6 +92,7 @@ MainWindow::MainWindow(std::unique_ptr<WindowDialogs> dialogs, QWidget* parent)
     buildButtons();
     buildMenus();
     stackMemo_->raise();
+    listingBox_->raise();
 
     // The menu bar sits above the client area; the window takes exactly the
     // room both need and cannot be resized.
@@ -146,6 +148,17 @@ void MainWindow::buildClientArea() {
     stackMemo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     stackMemo_->setFont(makeFont(FontKind::Window));
     stackMemo_->hide();
+
+    // A deep listing goes to a box that lays out only the lines it shows; it
+    // stands in the same place and is the StackView box while it holds one.
+    listingBox_ = new ListingBox(client_);
+    listingBox_->setObjectName(QStringLiteral("StackMemo"));
+    listingBox_->setGeometry(stackMemo_->geometry());
+    listingBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    listingBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    listingBox_->setFont(stackMemo_->font());
+    listingBox_->hide();
+    listingShown_ = stackMemo_;
 }
 
 void MainWindow::fitDisplayFont() {
@@ -230,7 +243,8 @@ void MainWindow::buildMenus() {
 
     auto* passThrough = new ShortcutPassThrough(shortcuts, this);
     for (QWidget* box : {static_cast<QWidget*>(inputEdit_), static_cast<QWidget*>(stackMemo_),
-                         static_cast<QWidget*>(rpnScreen_), static_cast<QWidget*>(numberMemo_)})
+                         static_cast<QWidget*>(listingBox_), static_cast<QWidget*>(rpnScreen_),
+                         static_cast<QWidget*>(numberMemo_)})
         box->installEventFilter(passThrough);
 }
 
@@ -355,9 +369,9 @@ void MainWindow::redraw() {
     numberMemo_->setVisible(calc_.stackNumbering());
 
     const bool viewShown = calc_.stackViewShown();
-    if (viewShown && (listingPending_ || stackMemo_->isHidden()))
+    if (viewShown && (listingPending_ || listingShown_->isHidden()))
         refreshListing();
-    stackMemo_->setVisible(viewShown);
+    listingShown_->setVisible(viewShown);
     routeKeysToListing(viewShown);
 
     syncInputLine();
@@ -367,17 +381,37 @@ void MainWindow::redraw() {
 void MainWindow::routeKeysToListing(bool viewShown) {
     // The listing covers the input line and the buttons: what the user types
     // goes into the listing box, never to a calculator command.
-    inputEdit_->divertKeysTo(viewShown ? stackMemo_ : nullptr);
+    inputEdit_->divertKeysTo(viewShown ? listingShown_ : nullptr);
     QWidget* focused = QApplication::focusWidget();
-    if (viewShown && focused != stackMemo_ && client_->isAncestorOf(focused))
-        stackMemo_->setFocus(Qt::OtherFocusReason);
+    if (viewShown && focused != listingShown_ && client_->isAncestorOf(focused))
+        listingShown_->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::refreshListing() {
-    QStringList listing;
-    for (const std::string& line : calc_.listing())
-        listing.append(fromStd(line));
-    stackMemo_->setPlainText(listing.join(QLatin1Char('\n')));
+    const calculator::StackListing& listing = calc_.listing();
+    QWidget* const wasShown = listingShown_;
+    if (listing.size() > kPlainListingLines) {
+        stackMemo_->clear();
+        listingBox_->setListing(listing);
+        listingShown_ = listingBox_;
+    } else {
+        QStringList lines;
+        lines.reserve(static_cast<qsizetype>(listing.size()));
+        for (std::size_t i = 0; i < listing.size(); ++i)
+            lines.append(fromStd(listing.line(i)));
+        stackMemo_->setPlainText(lines.join(QLatin1Char('\n')));
+        listingBox_->setListing({});
+        listingShown_ = stackMemo_;
+    }
+    if (listingShown_ != wasShown) {
+        // The other box takes the place, the visibility and the focus.
+        const bool hadFocus = wasShown->hasFocus();
+        listingShown_->setVisible(wasShown->isVisible());
+        wasShown->hide();
+        if (hadFocus)
+            listingShown_->setFocus(Qt::OtherFocusReason);
+        inputEdit_->divertKeysTo(calc_.stackViewShown() ? listingShown_ : nullptr);
+    }
     listingPending_ = false;
 }
 
@@ -432,7 +466,7 @@ void MainWindow::showMessage(const std::string& text) {
 
 void MainWindow::focusInput() {
     if (calc_.stackViewShown()) {
-        stackMemo_->setFocus(Qt::OtherFocusReason);
+        listingShown_->setFocus(Qt::OtherFocusReason);
         return;
     }
     inputEdit_->setFocus(Qt::OtherFocusReason);
@@ -498,7 +532,8 @@ void MainWindow::setBackgroundColor(const QColor& color) {
 
 void MainWindow::setStackColor(const QColor& color) {
     for (QWidget* box : {static_cast<QWidget*>(inputEdit_), static_cast<QWidget*>(stackMemo_),
-                         static_cast<QWidget*>(numberMemo_), static_cast<QWidget*>(rpnScreen_)}) {
+                         static_cast<QWidget*>(listingBox_), static_cast<QWidget*>(numberMemo_),
+                         static_cast<QWidget*>(rpnScreen_)}) {
         QPalette palette = box->palette();
         palette.setColor(QPalette::Base, color);
         box->setPalette(palette);
@@ -507,7 +542,8 @@ void MainWindow::setStackColor(const QColor& color) {
 
 void MainWindow::setFontColor(const QColor& color) {
     for (QWidget* box : {static_cast<QWidget*>(inputEdit_), static_cast<QWidget*>(stackMemo_),
-                         static_cast<QWidget*>(numberMemo_), static_cast<QWidget*>(rpnScreen_)}) {
+                         static_cast<QWidget*>(listingBox_), static_cast<QWidget*>(numberMemo_),
+                         static_cast<QWidget*>(rpnScreen_)}) {
         QPalette palette = box->palette();
         palette.setColor(QPalette::Text, color);
         box->setPalette(palette);

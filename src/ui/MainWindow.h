@@ -25,6 +25,7 @@ namespace quarnel::ui {
 
 class HelpViewer;
 class InputLine;
+class ListingBox;
 
 // The calculator window: stack display, input line, 47 buttons and the menu
 // bar. It holds no calculator state of its own: every button, key and menu
@@ -36,6 +37,9 @@ class MainWindow : public QMainWindow, private calculator::CalculatorHost {
   public:
     static constexpr int kClientWidth = 386;
     static constexpr int kClientHeight = 262;
+    // Listings longer than this go to the box that lays out only the lines it
+    // shows; shorter ones to the plain text box.
+    static constexpr std::size_t kPlainListingLines = 5000;
 
     // The dialogs default to the real ones; tests pass their own.
     explicit MainWindow(std::unique_ptr<WindowDialogs> dialogs = {}, QWidget* parent = nullptr);
@@ -58,7 +62,8 @@ class MainWindow : public QMainWindow, private calculator::CalculatorHost {
     // Rewrites every control from the calculator's state.
     void redraw();
     // Writes the calculator's listing into StackMemo now, shown or not (a
-    // print job composes its listing there).
+    // print job composes its listing there): the plain text box for short
+    // listings, the box that lays out only what it shows for long ones.
     void refreshListing();
 
     QPushButton* button(Command command) const;
@@ -147,6 +152,8 @@ class MainWindow : public QMainWindow, private calculator::CalculatorHost {
     QTextEdit* numberMemo_ = nullptr;
     InputLine* inputEdit_ = nullptr;
     QPlainTextEdit* stackMemo_ = nullptr;
+    ListingBox* listingBox_ = nullptr;
+    QWidget* listingShown_ = nullptr; // whichever of the two holds the listing
     QMap<Command, QPushButton*> buttons_;
     QMap<Command, QAction*> actions_;
     QMap<QString, QMenu*> menus_;
