@@ -62,6 +62,16 @@ class Calculator {
     // map. The front end then lets the key's character (keyBinding(key).typed)
     // reach the line as usual.
     void keyDown(Key key);
+    // Text pasted into the input line at `at`, over the `replaced` characters
+    // selected there (see Paste.h for what it reads). One number goes in
+    // where the caret stands; of several, one a line, all but the last are
+    // entered (the first with what stood around the caret) and the last stays
+    // in the line, one step for Undo Last. A text that is not such numbers
+    // leaves everything as it was and shows a message saying what could not
+    // be read. Returns the caret after the pasted text, or nothing when
+    // nothing changed.
+    std::optional<std::size_t> paste(std::string_view text, std::size_t at = std::string::npos,
+                                     std::size_t replaced = 0);
 
     // --- read-only state for the front end ---------------------------------
     const std::array<std::string, kDisplayLines>& displayLines() const { return display_; }
@@ -182,6 +192,8 @@ class Calculator {
     void inputEditChange();
     void enterCommand(); // ENT as other commands perform it
     void pushLimited(std::string entry);
+    // The stack's form of an entered text: hex digits in upper case.
+    static std::string stackEntry(std::string text);
     CalculatorHost& host();
     // Level 1 or the input line goes away; the input line's text is kept for
     // Restore Input.

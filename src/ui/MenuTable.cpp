@@ -43,6 +43,13 @@ constexpr auto kMenus = std::to_array<MenuSpec>({
     menu(0, "Edit1", "&Edit"),
     item(1, "UndoLast1", "", UndoLast, "F2"),
     item(1, "restoreinput1", "", RestoreInput, "Ctrl+Z"),
+    separator(1),
+    item(1, "Copy1", "&Copy", O::Copy, "Ctrl+C"),
+    menu(1, "CopyAs1", "Copy &As"),
+    item(2, "CopyWithPrefix1", "With Base &Prefix", O::CopyWithPrefix),
+    item(2, "CopyCLiteral1", "As C &Literal", O::CopyCLiteral),
+    item(2, "CopyAllBases1", "In &All Four Bases", O::CopyAllBases),
+    item(1, "Paste1", "&Paste", O::Paste, "Ctrl+V"),
 
     menu(0, "Stack1", "&Stack"),
     item(1, "Edit2", "", EditLevel1),
