@@ -22,6 +22,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -131,6 +132,10 @@ class Calculator {
     // The engine operations the operation rows run.
     using TwoOperands = std::string (*)(std::string_view, std::string_view, NumberBase, int);
     using OneOperand = std::string (*)(std::string_view, NumberBase, int);
+    using ThreeOperands = std::string (*)(std::string_view, std::string_view, std::string_view,
+                                          NumberBase, int);
+    using FourOperands = std::string (*)(std::string_view, std::string_view, std::string_view,
+                                         std::string_view, NumberBase, int);
 
   private:
     friend std::span<const CommandRow> commandTable();
@@ -143,6 +148,23 @@ class Calculator {
     void divide();
     template <OneOperand op> void unary() { oneOperand(op); }
     template <NumberBase base> void baseButton() { changeBase(base); }
+    // The bit tools: operations whose counts the engine may refuse, shown as
+    // "Invalid argument(s)".
+    template <OneOperand op> void countedOne() {
+        withOperands(1, [this](const Operands& v) { return op(v[0], base_, wordSize_); });
+    }
+    template <TwoOperands op> void counted() {
+        withOperands(2, [this](const Operands& v) { return op(v[0], v[1], base_, wordSize_); });
+    }
+    template <ThreeOperands op> void countedThree() {
+        withOperands(3,
+                     [this](const Operands& v) { return op(v[0], v[1], v[2], base_, wordSize_); });
+    }
+    template <FourOperands op> void countedFour() {
+        withOperands(
+            4, [this](const Operands& v) { return op(v[0], v[1], v[2], v[3], base_, wordSize_); });
+    }
+    void modulo();         // MOD
     void setWordSize();    // STWS
     void recallWordSize(); // RCWS
     void drop();
@@ -176,6 +198,16 @@ class Calculator {
     void digit(int value);
     void twoOperands(TwoOperands op);
     void oneOperand(OneOperand op);
+    // The operands of an operation, deepest first; text in the input line is
+    // the last one.
+    using Operands = std::array<std::string_view, 4>;
+    // Takes `count` operands, replaces them with the result of `compute`, or
+    // shows "Invalid argument(s)" with nothing changed when the engine
+    // refuses a count.
+    void withOperands(std::size_t count,
+                      const std::function<std::string(const Operands&)>& compute);
+    // A divisor that is zero as written: the command error, and true.
+    bool divisorIsZero();
     void changeBase(NumberBase base);
     void reportError(ErrorCode code);
     void focusInput();
