@@ -52,6 +52,9 @@ enum class Key : std::uint8_t {
     Minus,
     Asterisk,
     Slash,
+    Percent, // MOD
+    Less,    // shift level 2 left by level 1 bits
+    Greater, // shift level 2 right by level 1 bits
 };
 
 // One row of the keyboard map.

@@ -15,7 +15,7 @@ struct KeyRow {
     Key key;
 };
 
-constexpr std::array<KeyRow, 36> kRows{{
+constexpr std::array<KeyRow, 39> kRows{{
     {Qt::Key_Return, false, Key::Enter},
     {Qt::Key_Enter, false, Key::Enter},
     {Qt::Key_Escape, false, Key::Escape},
@@ -53,6 +53,9 @@ constexpr std::array<KeyRow, 36> kRows{{
     {Qt::Key_Minus, false, Key::Minus},
     {Qt::Key_Asterisk, false, Key::Asterisk},
     {Qt::Key_Slash, false, Key::Slash},
+    {Qt::Key_Percent, false, Key::Percent},
+    {Qt::Key_Less, false, Key::Less},
+    {Qt::Key_Greater, false, Key::Greater},
 }};
 
 } // namespace

@@ -195,25 +195,28 @@ TEST_F(ClipboardTest, MainKeyboardOperatorsRunLikeTheKeypad) {
     struct Row {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
-        const char* top; // level 1 after 7 ENT 3 and the key
+        const char* top; // level 1 after 70 ENT 3 and the key
     };
     // clang-format off
     const Row rows[] = {
-        {Qt::Key_Plus, Qt::NoModifier, "A"},
-        {Qt::Key_Plus, Qt::ShiftModifier, "A"},
-        {Qt::Key_Plus, Qt::KeypadModifier, "A"},
-        {Qt::Key_Minus, Qt::NoModifier, "4"},
-        {Qt::Key_Minus, Qt::KeypadModifier, "4"},
-        {Qt::Key_Asterisk, Qt::ShiftModifier, "15"},
-        {Qt::Key_Asterisk, Qt::KeypadModifier, "15"},
-        {Qt::Key_Slash, Qt::NoModifier, "2"},
-        {Qt::Key_Slash, Qt::KeypadModifier, "2"},
+        {Qt::Key_Plus, Qt::NoModifier, "73"},
+        {Qt::Key_Plus, Qt::ShiftModifier, "73"},
+        {Qt::Key_Plus, Qt::KeypadModifier, "73"},
+        {Qt::Key_Minus, Qt::NoModifier, "6D"},
+        {Qt::Key_Minus, Qt::KeypadModifier, "6D"},
+        {Qt::Key_Asterisk, Qt::ShiftModifier, "150"},
+        {Qt::Key_Asterisk, Qt::KeypadModifier, "150"},
+        {Qt::Key_Slash, Qt::NoModifier, "25"},
+        {Qt::Key_Slash, Qt::KeypadModifier, "25"},
+        {Qt::Key_Percent, Qt::ShiftModifier, "1"},
+        {Qt::Key_Less, Qt::ShiftModifier, "380"},
+        {Qt::Key_Greater, Qt::ShiftModifier, "E"},
     };
     // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(QKeySequence(row.key).toString().toStdString() + " " +
                      std::to_string(row.modifiers.toInt()));
-        start({"7"}, "3");
+        start({"70"}, "3");
         QTest::keyClick(input(), row.key, row.modifiers);
         EXPECT_EQ(displayLines()[4], QString::fromLatin1(row.top));
         EXPECT_EQ(displayLines()[3], QString());
