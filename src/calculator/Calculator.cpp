@@ -243,14 +243,17 @@ void Calculator::pushLimited(std::string entry) {
     stack_.push_back(std::move(entry));
 }
 
+std::string Calculator::stackEntry(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
 void Calculator::enterCommand() {
     if (!input_.empty()) {
         changeInput(engine::StripLeadingZeros(input_));
         lastInput_ = input_;
-        std::string entry = input_;
-        std::transform(entry.begin(), entry.end(), entry.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-        pushLimited(std::move(entry));
+        pushLimited(stackEntry(input_));
         // The line is emptied before the redraw, so a redraw that fails on a
         // bad entry never leaves the pushed text standing in the line.
         changeInput(std::string());

@@ -23,6 +23,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -63,6 +64,16 @@ class Calculator {
     // map. The front end then lets the key's character (keyBinding(key).typed)
     // reach the line as usual.
     void keyDown(Key key);
+    // Text pasted into the input line at `at`, over the `replaced` characters
+    // selected there (see Paste.h for what it reads). One number goes in
+    // where the caret stands; of several, one a line, all but the last are
+    // entered (the first with what stood around the caret) and the last stays
+    // in the line, one step for Undo Last. A text that is not such numbers
+    // leaves everything as it was and shows a message saying what could not
+    // be read. Returns the caret after the pasted text, or nothing when
+    // nothing changed.
+    std::optional<std::size_t> paste(std::string_view text, std::size_t at = std::string::npos,
+                                     std::size_t replaced = 0);
 
     // --- read-only state for the front end ---------------------------------
     const std::array<std::string, kDisplayLines>& displayLines() const { return display_; }
@@ -123,6 +134,10 @@ class Calculator {
     // The engine operations the operation rows run.
     using TwoOperands = std::string (*)(std::string_view, std::string_view, NumberBase, int);
     using OneOperand = std::string (*)(std::string_view, NumberBase, int);
+    using ThreeOperands = std::string (*)(std::string_view, std::string_view, std::string_view,
+                                          NumberBase, int);
+    using FourOperands = std::string (*)(std::string_view, std::string_view, std::string_view,
+                                         std::string_view, NumberBase, int);
 
   private:
     friend std::span<const CommandRow> commandTable();
@@ -135,6 +150,23 @@ class Calculator {
     void divide();
     template <OneOperand op> void unary() { oneOperand(op); }
     template <NumberBase base> void baseButton() { changeBase(base); }
+    // The bit tools: operations whose counts the engine may refuse, shown as
+    // "Invalid argument(s)".
+    template <OneOperand op> void countedOne() {
+        withOperands(1, [this](const Operands& v) { return op(v[0], base_, wordSize_); });
+    }
+    template <TwoOperands op> void counted() {
+        withOperands(2, [this](const Operands& v) { return op(v[0], v[1], base_, wordSize_); });
+    }
+    template <ThreeOperands op> void countedThree() {
+        withOperands(3,
+                     [this](const Operands& v) { return op(v[0], v[1], v[2], base_, wordSize_); });
+    }
+    template <FourOperands op> void countedFour() {
+        withOperands(
+            4, [this](const Operands& v) { return op(v[0], v[1], v[2], v[3], base_, wordSize_); });
+    }
+    void modulo();         // MOD
     void setWordSize();    // STWS
     void recallWordSize(); // RCWS
     void drop();
@@ -168,6 +200,16 @@ class Calculator {
     void digit(int value);
     void twoOperands(TwoOperands op);
     void oneOperand(OneOperand op);
+    // The operands of an operation, deepest first; text in the input line is
+    // the last one.
+    using Operands = std::array<std::string_view, 4>;
+    // Takes `count` operands, replaces them with the result of `compute`, or
+    // shows "Invalid argument(s)" with nothing changed when the engine
+    // refuses a count.
+    void withOperands(std::size_t count,
+                      const std::function<std::string(const Operands&)>& compute);
+    // A divisor that is zero as written: the command error, and true.
+    bool divisorIsZero();
     void changeBase(NumberBase base);
     void reportError(ErrorCode code);
     void focusInput();
@@ -184,6 +226,8 @@ class Calculator {
     void inputEditChange();
     void enterCommand(); // ENT as other commands perform it
     void pushLimited(std::string entry);
+    // The stack's form of an entered text: hex digits in upper case.
+    static std::string stackEntry(std::string text);
     CalculatorHost& host();
     // Level 1 or the input line goes away; the input line's text is kept for
     // Restore Input.

@@ -19,6 +19,8 @@ constexpr Needs two{2};
 constexpr Needs three{3};
 constexpr Needs operand{1, false, true};  // the one-operand operations
 constexpr Needs operands{2, false, true}; // the two-operand operations
+constexpr Needs threeOperands{3, false, true};
+constexpr Needs fourOperands{4, false, true};
 constexpr Needs enterNeeds{1, false, false, true};
 constexpr bool undo = true;
 constexpr bool noUndo = false;
@@ -95,9 +97,29 @@ std::span<const CommandRow> commandTable() {
         {Maximum, "Maximum", "&Maximum", &C::maximum, none, noUndo, "Push the maximum stack depth"},
         {UseStackNumbering, "Numbering", "&Use Stack Numbering", &C::toggleStackNumbering, none, noUndo, "Show or hide the level numbers"},
         {SetMaximumStackDepth, "SetMax", "Set &Maximum Stack Depth", &C::setMaximumStackDepth, one, undo, "Set the maximum stack depth to level 1"},
+        {ShiftLeftN, "SLN", "Shift &Left by X", &C::counted<engine::ShiftLeftNInBase>, operands, undo, "Shift Y left by X bits"},
+        {ShiftRightN, "SRN", "Shift &Right by X", &C::counted<engine::ShiftRightNInBase>, operands, undo, "Shift Y right by X bits, filling with zeros"},
+        {ArithShiftRightN, "ASRN", "&Arithmetic Shift Right by X", &C::counted<engine::ArithShiftRightNInBase>, operands, undo, "Shift Y right by X bits, copying its top bit"},
+        {RotateLeftN, "RLN", "R&otate Left by X", &C::counted<engine::RotateLeftNInBase>, operands, undo, "Rotate Y left by X bits"},
+        {RotateRightN, "RRN", "Rotat&e Right by X", &C::counted<engine::RotateRightNInBase>, operands, undo, "Rotate Y right by X bits"},
+        {Mod, "MOD", "&MOD", &C::modulo, operands, undo, "Remainder of Y divided by X, unsigned"},
+        {PopCount, "POPCNT", "Pop&ulation Count", &C::countedOne<engine::PopCountInBase>, operand, undo, "Number of set bits of X"},
+        {CountLeadingZeros, "CLZ", "Count Lea&ding Zeros", &C::countedOne<engine::CountLeadingZerosInBase>, operand, undo, "Number of zero bits above the highest set bit of X"},
+        {CountTrailingZeros, "CTZ", "Count &Trailing Zeros", &C::countedOne<engine::CountTrailingZerosInBase>, operand, undo, "Number of zero bits below the lowest set bit of X"},
+        {ByteSwap, "BSWAP", "&Byte Swap", &C::countedOne<engine::ByteSwapInBase>, operand, undo, "Reverse the order of the bytes of X"},
+        {BitReverse, "BREV", "Bit Re&verse", &C::countedOne<engine::BitReverseInBase>, operand, undo, "Reverse the order of the bits of X"},
+        {SetBit, "SETB", "&Set Bit X", &C::counted<engine::SetBitInBase>, operands, undo, "Set bit X of Y"},
+        {ClearBit, "CLRB", "&Clear Bit X", &C::counted<engine::ClearBitInBase>, operands, undo, "Clear bit X of Y"},
+        {FlipBit, "FLIPB", "&Flip Bit X", &C::counted<engine::FlipBitInBase>, operands, undo, "Flip bit X of Y"},
+        {TestBit, "TESTB", "Test B&it X", &C::counted<engine::TestBitInBase>, operands, undo, "1 if bit X of Y is set, else 0"},
+        {MaskLeft, "MASKL", "Mask &High X Bits", &C::countedOne<engine::MaskLeftInBase>, operand, undo, "A value with the X highest bits set"},
+        {MaskRight, "MASKR", "Mask Lo&w X Bits", &C::countedOne<engine::MaskRightInBase>, operand, undo, "A value with the X lowest bits set"},
+        {SignExtend, "SEXT", "Sig&n Extend", &C::counted<engine::SignExtendInBase>, operands, undo, "Extend the sign of the low X bits of Y to the word"},
+        {FieldExtract, "FEXT", "Field E&xtract", &C::countedThree<engine::FieldExtractInBase>, threeOperands, undo, "The X-bit field of Z from bit Y, moved down to bit 0"},
+        {FieldDeposit, "FDEP", "Field De&posit", &C::countedFour<engine::FieldDepositInBase>, fourOperands, undo, "W with its X-bit field from bit Y replaced by the low bits of Z"},
     });
     // clang-format on
-    static_assert(table.size() == static_cast<std::size_t>(SetMaximumStackDepth) + 1);
+    static_assert(table.size() == static_cast<std::size_t>(FieldDeposit) + 1);
     static_assert([] {
         for (std::size_t i = 0; i < table.size(); ++i) {
             if (static_cast<std::size_t>(table[i].command) != i) {

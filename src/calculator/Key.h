@@ -11,8 +11,10 @@ namespace quarnel::calculator {
 
 // The keys of the input line that run a command. The window translates its key
 // events to these (keypad operators are distinct from the main-keyboard
-// characters); every key not listed here only types into the line. The
-// main-keyboard digit keys, "1" included, only type their digit.
+// characters, though both run the same commands); every key not listed here
+// only types into the line. The main-keyboard digit keys, "1" included, only
+// type their digit. No key that runs a command types a character that can be
+// part of a number.
 enum class Key : std::uint8_t {
     Enter,
     Escape,
@@ -45,12 +47,20 @@ enum class Key : std::uint8_t {
     F4,
     F5,
     F6,
+    // The operator characters of the main keyboard (a laptop has no keypad).
+    Plus,
+    Minus,
+    Asterisk,
+    Slash,
+    Percent, // MOD
+    Less,    // shift level 2 left by level 1 bits
+    Greater, // shift level 2 right by level 1 bits
 };
 
 // One row of the keyboard map.
 struct KeyBinding {
     Key key;
-    std::string_view name; // the key's name, e.g. "PageUp", "KP+", "&", "N"
+    std::string_view name; // the key's name, e.g. "PageUp", "KP+", "+", "&", "N"
     Command command;       // the row of the command table it runs
     char typed;            // the character the key types after its command, or '\0'
 };

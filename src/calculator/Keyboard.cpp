@@ -8,7 +8,7 @@ namespace {
 
 using enum Command;
 
-constexpr std::array<KeyBinding, 31> kKeyMap{{
+constexpr std::array<KeyBinding, 38> kKeyMap{{
     {Key::Enter, "Enter", Enter, '\0'},
     {Key::Escape, "Escape", Clear, '\0'},
     {Key::PageUp, "PageUp", Dup, '\0'},
@@ -40,6 +40,13 @@ constexpr std::array<KeyBinding, 31> kKeyMap{{
     {Key::F4, "F4", BaseDec, '\0'},
     {Key::F5, "F5", BaseBin, '\0'},
     {Key::F6, "F6", BaseOct, '\0'},
+    {Key::Plus, "+", Add, '+'},
+    {Key::Minus, "-", Subtract, '-'},
+    {Key::Asterisk, "*", Multiply, '*'},
+    {Key::Slash, "/", Divide, '/'},
+    {Key::Percent, "%", Mod, '%'},
+    {Key::Less, "<", ShiftLeftN, '<'},
+    {Key::Greater, ">", ShiftRightN, '>'},
 }};
 
 // The rows stand in the order of the enum, so a key finds its row by index.
@@ -52,7 +59,7 @@ constexpr bool rowsInEnumOrder() {
     return true;
 }
 static_assert(rowsInEnumOrder());
-static_assert(kKeyMap.size() == static_cast<std::size_t>(Key::F6) + 1);
+static_assert(kKeyMap.size() == static_cast<std::size_t>(Key::Greater) + 1);
 
 } // namespace
 

@@ -16,18 +16,63 @@ std::string convertOrKeep(const std::string& text, NumberBase from, NumberBase t
 
 // --- two- and one-operand operations ------------------------------------------
 
-void Calculator::divide() {
+bool Calculator::divisorIsZero() {
     // A divisor that is zero as written is a command error; one that becomes
     // zero only after reduction is left to the engine.
     const std::string& divisor = input_.empty() ? stack_.level(1) : input_;
-    if (engine::StripLeadingZeros(divisor) == "0") {
-        if (!input_.empty()) {
-            lastInput_ = input_;
-        }
-        reportError(ErrorCode::DivisionByZero);
+    if (engine::StripLeadingZeros(divisor) != "0") {
+        return false;
+    }
+    if (!input_.empty()) {
+        lastInput_ = input_;
+    }
+    reportError(ErrorCode::DivisionByZero);
+    return true;
+}
+
+void Calculator::divide() {
+    if (!divisorIsZero()) {
+        twoOperands(engine::DivInBase);
+    }
+}
+
+void Calculator::modulo() {
+    if (!divisorIsZero()) {
+        withOperands(2, [this](const Operands& v) {
+            return engine::ModInBase(v[0], v[1], base_, wordSize_);
+        });
+    }
+}
+
+void Calculator::withOperands(std::size_t count,
+                              const std::function<std::string(const Operands&)>& compute) {
+    const bool pending = !input_.empty();
+    const std::size_t fromStack = pending ? count - 1 : count;
+    Operands operands{};
+    for (std::size_t i = 0; i < fromStack; ++i) {
+        operands[i] = stack_.level(fromStack - i);
+    }
+    if (pending) {
+        // Kept for Restore Input as soon as the line supplies an operand, as
+        // the other operations do.
+        lastInput_ = input_;
+        operands[count - 1] = input_;
+    }
+    std::string result;
+    try {
+        result = compute(operands);
+    } catch (const engine::InvalidArgumentError&) {
+        reportError(ErrorCode::InvalidArgument);
         return;
     }
-    twoOperands(engine::DivInBase);
+    for (std::size_t i = 0; i < fromStack; ++i) {
+        stack_.pop_back();
+    }
+    stack_.push_back(std::move(result));
+    if (pending) {
+        changeInput(std::string());
+    }
+    updateDisplay();
 }
 
 void Calculator::twoOperands(TwoOperands op) {

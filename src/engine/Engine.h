@@ -80,6 +80,53 @@ std::string RotateRightInBase(std::string_view x, NumberBase base, int ws);
 std::string RotateLeftByteInBase(std::string_view x, NumberBase base, int ws);
 std::string RotateRightByteInBase(std::string_view x, NumberBase base, int ws);
 
+// --- counted shifts and rotates, remainder, bit tools --------------------------
+// Every operand, counts included, is number text in the base read reduced to
+// the word size; the deepest stack level comes first. A count the operation
+// cannot use throws InvalidArgumentError after the operands' text is checked.
+// Shift `value` by `count` bits; a count of ws or more shifts everything out
+// (ASR then leaves copies of the top bit).
+std::string ShiftLeftNInBase(std::string_view value, std::string_view count, NumberBase base,
+                             int ws);
+std::string ShiftRightNInBase(std::string_view value, std::string_view count, NumberBase base,
+                              int ws);
+std::string ArithShiftRightNInBase(std::string_view value, std::string_view count, NumberBase base,
+                                   int ws);
+// Rotate by count mod ws.
+std::string RotateLeftNInBase(std::string_view value, std::string_view count, NumberBase base,
+                              int ws);
+std::string RotateRightNInBase(std::string_view value, std::string_view count, NumberBase base,
+                               int ws);
+// Unsigned remainder; a divisor that is zero after reduction is an EngineError.
+std::string ModInBase(std::string_view first, std::string_view second, NumberBase base, int ws);
+std::string PopCountInBase(std::string_view x, NumberBase base, int ws);
+// Zero bits above the highest set bit or below the lowest; ws for zero.
+std::string CountLeadingZerosInBase(std::string_view x, NumberBase base, int ws);
+std::string CountTrailingZerosInBase(std::string_view x, NumberBase base, int ws);
+// The ws/8 bytes in reverse order; ws must be a multiple of 8.
+std::string ByteSwapInBase(std::string_view x, NumberBase base, int ws);
+std::string BitReverseInBase(std::string_view x, NumberBase base, int ws);
+// Bit `bit` (0 the lowest, below ws) of value set, cleared or flipped; TestBit
+// gives 1 or 0.
+std::string SetBitInBase(std::string_view value, std::string_view bit, NumberBase base, int ws);
+std::string ClearBitInBase(std::string_view value, std::string_view bit, NumberBase base, int ws);
+std::string FlipBitInBase(std::string_view value, std::string_view bit, NumberBase base, int ws);
+std::string TestBitInBase(std::string_view value, std::string_view bit, NumberBase base, int ws);
+// The `count` highest or lowest bits of the word set (count at most ws).
+std::string MaskLeftInBase(std::string_view count, NumberBase base, int ws);
+std::string MaskRightInBase(std::string_view count, NumberBase base, int ws);
+// Bit width-1 of value copied into every higher bit (width 1..ws).
+std::string SignExtendInBase(std::string_view value, std::string_view width, NumberBase base,
+                             int ws);
+// The field of `width` bits from bit `start`, moved down to bit 0; start +
+// width at most ws.
+std::string FieldExtractInBase(std::string_view value, std::string_view start,
+                               std::string_view width, NumberBase base, int ws);
+// target with that field replaced by the low `width` bits of source.
+std::string FieldDepositInBase(std::string_view target, std::string_view source,
+                               std::string_view start, std::string_view width, NumberBase base,
+                               int ws);
+
 // --- bit routines on a BitString ---------------------------------------------
 std::string InvertBits(std::string_view bits);
 std::string DropLowBit(std::string_view bits, int ws);

@@ -12,6 +12,14 @@ class EngineError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// A count outside what an operation allows (a bit number beyond the word, a
+// field reaching past it, a byte swap of a word that is not whole bytes). The
+// calculator shows it as its "Invalid argument(s)" error rather than as a box.
+class InvalidArgumentError : public EngineError {
+  public:
+    InvalidArgumentError() : EngineError("Invalid argument(s)") {}
+};
+
 // Abandons the current command with the given message; never returns.
 [[noreturn]] void ShowEngineError(const std::string& message);
 

@@ -56,6 +56,10 @@ void failOutOfMemory() {
     ShowEngineError(kOutOfMemoryMessage);
 }
 
+void failInvalidArgument() {
+    throw InvalidArgumentError();
+}
+
 void requireOperand(std::string_view text, NumberBase base) {
     if (!IsValidNumber(text, base)) {
         failInvalidOperand(text);

@@ -16,6 +16,8 @@ namespace quarnel::engine::detail {
 [[noreturn]] void failInvalidInBase(std::string_view text, NumberBase base);
 [[noreturn]] void failDivisionByZero();
 [[noreturn]] void failOutOfMemory();
+// A count the operation cannot use (InvalidArgumentError).
+[[noreturn]] void failInvalidArgument();
 
 void requireOperand(std::string_view text, NumberBase base);
 // The first operand is checked first; only one of them is ever reported.

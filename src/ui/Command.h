@@ -34,6 +34,11 @@ class Command {
         HelpContents,
         HelpSearch,
         About,
+        Copy,           // the input line's text, else level 1
+        CopyWithPrefix, // 0x..., 0b..., 0o..., decimal bare
+        CopyCLiteral,   // 0x...u or 0x...ull
+        CopyAllBases,   // the value in all four bases, one a line
+        Paste,          // the clipboard into the input line
     };
 
     constexpr Command() = default;

@@ -8,13 +8,14 @@ namespace {
 
 using calculator::Key;
 
+// Rows are tried in order; the first that fits the key wins.
 struct KeyRow {
     int qtKey;
     bool keypadOnly;
     Key key;
 };
 
-constexpr std::array<KeyRow, 32> kRows{{
+constexpr std::array<KeyRow, 39> kRows{{
     {Qt::Key_Return, false, Key::Enter},
     {Qt::Key_Enter, false, Key::Enter},
     {Qt::Key_Escape, false, Key::Escape},
@@ -47,6 +48,14 @@ constexpr std::array<KeyRow, 32> kRows{{
     {Qt::Key_F4, false, Key::F4},
     {Qt::Key_F5, false, Key::F5},
     {Qt::Key_F6, false, Key::F6},
+    // After the keypad's rows, which a key with the keypad modifier meets first.
+    {Qt::Key_Plus, false, Key::Plus},
+    {Qt::Key_Minus, false, Key::Minus},
+    {Qt::Key_Asterisk, false, Key::Asterisk},
+    {Qt::Key_Slash, false, Key::Slash},
+    {Qt::Key_Percent, false, Key::Percent},
+    {Qt::Key_Less, false, Key::Less},
+    {Qt::Key_Greater, false, Key::Greater},
 }};
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "ui/MainWindow.h"
 
+#include "calculator/Paste.h"
+#include "calculator/Readout.h"
 #include "engine/EngineError.h"
 #include "ui/ButtonTable.h"
 #include "ui/Fonts.h"
@@ -15,6 +17,7 @@
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDebug>
 #include <QDialog>
@@ -120,6 +123,9 @@ void MainWindow::buildClientArea() {
     rpnScreen_->setGeometry(7, 7, 371, 72);
     setUpDisplayBox(rpnScreen_, Qt::AlignRight);
     rpnScreen_->setToolTip(QStringLiteral("Calculator Stack"));
+    rpnScreen_->setAccessibleName(QStringLiteral("Calculator stack"));
+    rpnScreen_->setAccessibleDescription(
+        QStringLiteral("Levels 5 to 1 of the stack, level 1 at the bottom"));
     rpnScreen_->installEventFilter(this);
 
     // The level numbers use the display's face so that each number stands
@@ -129,6 +135,7 @@ void MainWindow::buildClientArea() {
     numberMemo_->setGeometry(7, 7, 20, 72);
     setUpDisplayBox(numberMemo_, Qt::AlignHCenter);
     numberMemo_->setPlainText(QStringLiteral("5\n4\n3\n2\n1"));
+    numberMemo_->setAccessibleName(QStringLiteral("Stack level numbers"));
     numberMemo_->installEventFilter(this);
     fitDisplayFont();
 
@@ -136,9 +143,15 @@ void MainWindow::buildClientArea() {
     inputEdit_->setObjectName(QStringLiteral("InputEdit"));
     inputEdit_->setGeometry(7, 78, 371, 21);
     inputEdit_->setToolTip(QStringLiteral("Input"));
+    inputEdit_->setAccessibleName(QStringLiteral("Input"));
+    inputEdit_->setAccessibleDescription(
+        QStringLiteral("The number being entered, in the current base"));
     inputEdit_->setContextMenuPolicy(Qt::PreventContextMenu);
     connect(inputEdit_, &QLineEdit::textEdited, this, &MainWindow::onInputEdited);
     connect(inputEdit_, &InputLine::keyArriving, this, &MainWindow::onInputKey);
+    inputEdit_->setPasteHandler([this](const QString& text, int at, int replaced) {
+        runGuarded([&] { pasteIntoInput(text, at, replaced); });
+    });
 
     stackMemo_ = new QPlainTextEdit(client_);
     stackMemo_->setObjectName(QStringLiteral("StackMemo"));
@@ -188,6 +201,9 @@ void MainWindow::buildButtons() {
         button->setGeometry(spec.x, spec.y, spec.width, spec.height);
         button->setFont(makeFont(spec.font));
         button->setToolTip(QString::fromLatin1(spec.hint));
+        const std::string_view description = calculator::commandRow(spec.command).description;
+        button->setAccessibleDescription(
+            QString::fromLatin1(description.data(), static_cast<qsizetype>(description.size())));
         button->setAutoDefault(false);
         const Command command = spec.command;
         connect(button, &QPushButton::clicked, this, [this, command] { execute(command); });
@@ -223,7 +239,12 @@ void MainWindow::buildMenus() {
             if (*spec.shortcut) {
                 const QKeySequence sequence(QString::fromLatin1(spec.shortcut));
                 action->setShortcut(sequence);
-                shortcuts.append(sequence);
+                // The text boxes keep their own copy and paste keys: the input
+                // line hands them to Copy and Paste itself, and the StackView
+                // listing copies and pastes its own text.
+                if (!QKeySequence::keyBindings(QKeySequence::Copy).contains(sequence) &&
+                    !QKeySequence::keyBindings(QKeySequence::Paste).contains(sequence))
+                    shortcuts.append(sequence);
             }
             action->setCheckable(spec.checkable);
             action->setChecked(spec.checked);
@@ -340,7 +361,35 @@ void MainWindow::perform(Command::Own command) {
     case Command::About:
         showAbout();
         break;
+    case Command::Copy:
+    case Command::CopyWithPrefix:
+    case Command::CopyCLiteral:
+    case Command::CopyAllBases:
+        copy(command);
+        break;
+    case Command::Paste: {
+        const InputLine::PasteRequest request = inputEdit_->pasteRequest(false);
+        pasteIntoInput(request.text, request.at, request.replaced);
+        inputEdit_->setFocus(Qt::OtherFocusReason);
+        break;
     }
+    }
+}
+
+void MainWindow::copy(Command::Own which) {
+    std::optional<std::string> text;
+    if (which == Command::Copy) {
+        text = calculator::copyText(calc_);
+    } else if (const std::optional<calculator::Readout> value = calculator::readoutOf(calc_)) {
+        if (which == Command::CopyWithPrefix)
+            text = calculator::prefixedText(*value);
+        else if (which == Command::CopyCLiteral)
+            text = calculator::cLiteral(*value);
+        else
+            text = calculator::allBasesText(*value);
+    }
+    if (text)
+        QGuiApplication::clipboard()->setText(fromStd(*text));
 }
 
 void MainWindow::callHook(const std::function<void()>& hook) {
@@ -375,6 +424,10 @@ void MainWindow::redraw() {
     routeKeysToListing(viewShown);
 
     syncInputLine();
+    if (pastedCaret_) {
+        inputEdit_->setCursorPosition(*pastedCaret_);
+        pastedCaret_.reset();
+    }
     applyMenuStates();
 }
 
@@ -439,6 +492,13 @@ void MainWindow::applyMenuStates() {
     actions_.value(Command::RunDemo)->setEnabled(!demoMenus_);
     actions_.value(Command::QuitDemo)->setEnabled(demoMenus_);
 
+    const bool valueShown = calculator::canCopyAs(calc_);
+    actions_.value(Command::Copy)->setEnabled(!calc_.inputText().empty() || !calc_.stack().empty());
+    actions_.value(Command::CopyWithPrefix)->setEnabled(valueShown);
+    actions_.value(Command::CopyCLiteral)
+        ->setEnabled(valueShown && calculator::hasCLiteral(calc_.wordSize()));
+    actions_.value(Command::CopyAllBases)->setEnabled(valueShown);
+
     actions_.value(Command::UseStackNumbering)->setChecked(calc_.stackNumbering());
     actions_.value(Command::StayOnTop)->setChecked(stayOnTop());
     actions_.value(Command::StoreInIniFile)->setChecked(!stateInRegistry_);
@@ -482,6 +542,13 @@ void MainWindow::stackViewShown() {
 
 void MainWindow::onInputEdited(const QString& text) {
     runGuarded([this, &text] { calc_.setInputText(text.toStdString()); });
+}
+
+void MainWindow::pasteIntoInput(const QString& text, int at, int replaced) {
+    const auto position = [](int value) { return static_cast<std::size_t>(std::max(value, 0)); };
+    if (const std::optional<std::size_t> caret =
+            calc_.paste(text.toStdString(), position(at), position(replaced)))
+        pastedCaret_ = static_cast<int>(*caret);
 }
 
 void MainWindow::onInputKey(QKeyEvent* event) {

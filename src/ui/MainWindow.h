@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QMouseEvent;
@@ -131,6 +132,11 @@ class MainWindow : public QMainWindow, private calculator::CalculatorHost {
     void stackViewShown() override;
     void onInputEdited(const QString& text);
     void onInputKey(QKeyEvent* event);
+    // The paste step of the calculator; the caret goes after the pasted text
+    // at the next redraw.
+    void pasteIntoInput(const QString& text, int at, int replaced);
+    // Edit › Copy and Copy As.
+    void copy(Command::Own which);
     void adjustColor(Command::Own which);
     void showHelp(bool index);
     void showAbout();
@@ -166,6 +172,7 @@ class MainWindow : public QMainWindow, private calculator::CalculatorHost {
     bool unattended_ = false;
     int unattendedTries_ = 0;
     QString shownDisplay_;
+    std::optional<int> pastedCaret_;
 
     // Dragging by the body: the window follows the pointer while this is set.
     bool dragging_ = false;

@@ -127,7 +127,7 @@ TEST_F(CommandWiringTest, NamesCaptionsAndShortcutsAreUnique) {
             EXPECT_FALSE(quarnel::ui::translateKey(keys[0].key(), keys[0].keyboardModifiers()));
         }
     }
-    EXPECT_EQ(shortcuts.size(), 3u);
+    EXPECT_EQ(shortcuts.size(), 5u);
 }
 
 TEST_F(CommandWiringTest, ButtonGridHasNoOverlapsAndFitsTheWindow) {
