@@ -34,6 +34,7 @@ class Command {
         HelpContents,
         HelpSearch,
         About,
+        ShowReadout,
     };
 
     constexpr Command() = default;

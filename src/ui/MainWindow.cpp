@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include "calculator/Readout.h"
 #include "engine/EngineError.h"
 #include "ui/ButtonTable.h"
 #include "ui/Fonts.h"
@@ -7,6 +8,7 @@
 #include "ui/InputLine.h"
 #include "ui/KeyTranslation.h"
 #include "ui/MenuTable.h"
+#include "ui/ReadoutPanel.h"
 #include "ui/ShortcutPassThrough.h"
 #include "ui/StandardDialogs.h"
 #include "ui/StayOnTopSuspension.h"
@@ -138,6 +140,14 @@ void MainWindow::buildClientArea() {
     connect(inputEdit_, &QLineEdit::textEdited, this, &MainWindow::onInputEdited);
     connect(inputEdit_, &InputLine::keyArriving, this, &MainWindow::onInputKey);
 
+    // The readout lies under the keypad, outside the client area until shown.
+    readout_ = new ReadoutPanel(client_);
+    readout_->move(7, kClientHeight);
+    readout_->setDisplayFont(rpnScreen_->font());
+    readout_->hide();
+    connect(readout_, &ReadoutPanel::bitClicked, this,
+            [this](int bit) { runGuarded([this, bit] { calc_.flipShownBit(bit); }); });
+
     stackMemo_ = new QPlainTextEdit(client_);
     stackMemo_->setObjectName(QStringLiteral("StackMemo"));
     stackMemo_->setGeometry(0, 0, kClientWidth, kClientHeight);
@@ -146,6 +156,7 @@ void MainWindow::buildClientArea() {
     stackMemo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     stackMemo_->setFont(makeFont(FontKind::Window));
     stackMemo_->hide();
+    readout_->setColours(stackColor(), fontColor());
 }
 
 void MainWindow::fitDisplayFont() {
@@ -326,6 +337,9 @@ void MainWindow::perform(Command::Own command) {
     case Command::About:
         showAbout();
         break;
+    case Command::ShowReadout:
+        setReadoutShown(!readoutShown_);
+        break;
     }
 }
 
@@ -362,6 +376,24 @@ void MainWindow::redraw() {
 
     syncInputLine();
     applyMenuStates();
+    if (readoutShown_)
+        readout_->showReadout(calculator::readoutOf(calc_), calc_.wordSize());
+}
+
+void MainWindow::setReadoutShown(bool shown) {
+    // The listing covers the readout too, as it covers the whole client area.
+    constexpr int kGapBelow = 7;
+    readoutShown_ = shown;
+    const int height = kClientHeight + (shown ? readout_->height() + kGapBelow : 0);
+    client_->setFixedSize(kClientWidth, height);
+    stackMemo_->setGeometry(0, 0, kClientWidth, height);
+    readout_->setVisible(shown);
+    if (layout())
+        layout()->activate();
+    if (QAction* item = actions_.value(Command::ShowReadout))
+        item->setChecked(shown);
+    if (shown)
+        readout_->showReadout(calculator::readoutOf(calc_), calc_.wordSize());
 }
 
 void MainWindow::routeKeysToListing(bool viewShown) {
@@ -409,6 +441,7 @@ void MainWindow::applyMenuStates() {
     actions_.value(Command::StayOnTop)->setChecked(stayOnTop());
     actions_.value(Command::StoreInIniFile)->setChecked(!stateInRegistry_);
     actions_.value(Command::StoreInRegistry)->setChecked(stateInRegistry_);
+    actions_.value(Command::ShowReadout)->setChecked(readoutShown_);
 }
 
 QPushButton* MainWindow::button(Command command) const {
@@ -503,6 +536,7 @@ void MainWindow::setStackColor(const QColor& color) {
         palette.setColor(QPalette::Base, color);
         box->setPalette(palette);
     }
+    readout_->setColours(color, fontColor());
 }
 
 void MainWindow::setFontColor(const QColor& color) {
@@ -512,6 +546,7 @@ void MainWindow::setFontColor(const QColor& color) {
         palette.setColor(QPalette::Text, color);
         box->setPalette(palette);
     }
+    readout_->setColours(stackColor(), color);
 }
 
 void MainWindow::adjustColor(Command::Own which) {

@@ -25,6 +25,7 @@ namespace quarnel::ui {
 
 class HelpViewer;
 class InputLine;
+class ReadoutPanel;
 
 // The calculator window: stack display, input line, 47 buttons and the menu
 // bar. It holds no calculator state of its own: every button, key and menu
@@ -76,6 +77,12 @@ class MainWindow : public QMainWindow, private calculator::CalculatorHost {
     void setBackgroundColor(const QColor& color);
     void setStackColor(const QColor& color);
     void setFontColor(const QColor& color);
+
+    // The readout under the keypad (Options / Show Readout): the window is
+    // taller by its height while it is shown.
+    bool readoutShown() const { return readoutShown_; }
+    void setReadoutShown(bool shown);
+    ReadoutPanel* readoutPanel() const { return readout_; }
 
     // Which store keeps the state: the two check marks of Save Calculator State.
     bool stateInRegistry() const { return stateInRegistry_; }
@@ -147,6 +154,8 @@ class MainWindow : public QMainWindow, private calculator::CalculatorHost {
     QTextEdit* numberMemo_ = nullptr;
     InputLine* inputEdit_ = nullptr;
     QPlainTextEdit* stackMemo_ = nullptr;
+    ReadoutPanel* readout_ = nullptr;
+    bool readoutShown_ = false;
     QMap<Command, QPushButton*> buttons_;
     QMap<Command, QAction*> actions_;
     QMap<QString, QMenu*> menus_;
