@@ -71,8 +71,8 @@ TEST(BitFlip, UndoLastTakesItBack) {
     EXPECT_EQ(c.stack().back(), "E0");
     EXPECT_EQ(c.displayLines()[4], "E0");
     c.run(Command::UndoLast);
+    ASSERT_EQ(c.stack().size(), 2U);
     EXPECT_EQ(c.stack().back(), "F0");
-    EXPECT_EQ(c.stack().size(), 2U);
     c.run(Command::UndoLast);
     EXPECT_EQ(c.stack().back(), "E0");
 }

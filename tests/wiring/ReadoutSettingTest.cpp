@@ -26,7 +26,7 @@ class ReadoutSettingTest : public WiringTest, public ::testing::WithParamInterfa
     QString settingsPath() const { return GetParam().native ? nativePath() : iniPath(); }
     QByteArray settingsText() const { return readWhole(settingsPath()); }
     void useStore() {
-        if (GetParam().native)
+        if (GetParam().native != window().stateInRegistry())
             choose(Command::StoreInRegistry);
     }
     bool shown() {
@@ -70,6 +70,26 @@ TEST_P(ReadoutSettingTest, ShownAndHiddenAcrossRestarts) {
     start();
     EXPECT_FALSE(shown());
     EXPECT_EQ(window().frameGeometry().height(), hiddenHeight);
+}
+
+// Shown and hidden again before the close: the store never held it and stays
+// without it. Once a save during the run (the desktop's request) wrote it,
+// hiding it writes it off.
+TEST_P(ReadoutSettingTest, HiddenAgainBeforeTheClose) {
+    for (const bool savedBetween : {false, true}) {
+        start();
+        useStore();
+        choose(Command::ShowReadout);
+        if (savedBetween)
+            window().saveUnattended();
+        choose(Command::ShowReadout);
+        ASSERT_TRUE(closeWindow());
+        const QByteArray text = settingsText();
+        if (savedBetween)
+            EXPECT_TRUE(text.contains("[Readout]\nShown=0")) << text.toStdString();
+        else
+            EXPECT_FALSE(text.contains("Readout")) << text.toStdString();
+    }
 }
 
 TEST_P(ReadoutSettingTest, ReadBesideSectionsOfOthers) {
