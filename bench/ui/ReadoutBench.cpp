@@ -58,6 +58,23 @@ void BM_ReadoutRedraw128(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadoutRedraw128)->Unit(benchmark::kMicrosecond);
 
+// The split of the above: the panel's own painting, and the window's redraw
+// without painting.
+void BM_ReadoutPaintOnly128(benchmark::State& state) {
+    const auto window = windowWith(1);
+    ReadoutPanel* panel = window->readoutPanel();
+    for (auto _ : state)
+        panel->repaint();
+}
+BENCHMARK(BM_ReadoutPaintOnly128)->Unit(benchmark::kMicrosecond);
+
+void BM_WindowRedrawOnly128(benchmark::State& state) {
+    const auto window = windowWith(1);
+    for (auto _ : state)
+        window->redraw();
+}
+BENCHMARK(BM_WindowRedrawOnly128)->Unit(benchmark::kMicrosecond);
+
 void BM_BitClickToRedrawnWindow(benchmark::State& state) {
     const auto window = windowWith(static_cast<std::size_t>(state.range(0)));
     ReadoutPanel* panel = window->readoutPanel();

@@ -8,7 +8,10 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QToolTip>
+
+#include <array>
 
 namespace quarnel::ui {
 
@@ -75,22 +78,14 @@ class BitGrid : public QWidget {
         QPainter painter(this);
         const QColor ink = palette().color(QPalette::WindowText);
         const QColor paper = palette().color(QPalette::Window);
-        QFont digits = font();
-        digits.setPixelSize(9);
-        QFont numbers = digits;
+        QFont numbers = font();
         numbers.setPixelSize(8);
+        // The three looks of a cell are drawn once and then copied: text
+        // drawn cell by cell costs most of the readout's redraw.
+        const std::array<QPixmap, 3>& looks = cellLooks(ink, paper);
         for (int bit = 0; bit < wordSize_; ++bit) {
-            const QRect r = cell(bit);
-            const bool set = bitSet(bit);
-            painter.setPen(ink);
-            painter.setBrush(set ? ink : paper);
-            painter.drawRect(r.adjusted(0, 0, -1, -1));
-            if (hasValue_) {
-                painter.setFont(digits);
-                painter.setPen(set ? paper : ink);
-                painter.drawText(r, Qt::AlignCenter,
-                                 set ? QStringLiteral("1") : QStringLiteral("0"));
-            }
+            const std::size_t look = !hasValue_ ? 2 : bitSet(bit) ? 1 : 0;
+            painter.drawPixmap(cell(bit).topLeft(), looks[look]);
         }
         // Each row's highest bit number at its left, lowest at its right.
         painter.setFont(numbers);
@@ -128,6 +123,38 @@ class BitGrid : public QWidget {
     }
 
   private:
+    // A cell holding 0, 1, and one without a value.
+    const std::array<QPixmap, 3>& cellLooks(const QColor& ink, const QColor& paper) {
+        if (looksInk_ == ink && looksPaper_ == paper && looksFont_ == font() &&
+            looksRatio_ == devicePixelRatioF())
+            return looks_;
+        looksInk_ = ink;
+        looksPaper_ = paper;
+        looksFont_ = font();
+        looksRatio_ = devicePixelRatioF();
+        QFont digits = font();
+        digits.setPixelSize(9);
+        const QRect r(0, 0, kCellWidth - 1, kCellHeight);
+        for (std::size_t look = 0; look < looks_.size(); ++look) {
+            QPixmap pixmap(r.size() * looksRatio_);
+            pixmap.setDevicePixelRatio(looksRatio_);
+            pixmap.fill(paper);
+            QPainter painter(&pixmap);
+            const bool set = look == 1;
+            painter.setPen(ink);
+            painter.setBrush(set ? ink : paper);
+            painter.drawRect(r.adjusted(0, 0, -1, -1));
+            if (look != 2) {
+                painter.setFont(digits);
+                painter.setPen(set ? paper : ink);
+                painter.drawText(r, Qt::AlignCenter,
+                                 set ? QStringLiteral("1") : QStringLiteral("0"));
+            }
+            looks_[look] = pixmap;
+        }
+        return looks_;
+    }
+
     static int kGridRowsFor(int wordSize) {
         return (wordSize + ReadoutPanel::kBitsPerRow - 1) / ReadoutPanel::kBitsPerRow;
     }
@@ -141,6 +168,10 @@ class BitGrid : public QWidget {
     }
 
     ReadoutPanel* panel_;
+    std::array<QPixmap, 3> looks_;
+    QColor looksInk_, looksPaper_;
+    QFont looksFont_;
+    qreal looksRatio_ = 0;
     std::string bits_;
     bool hasValue_ = false;
     int wordSize_ = calculator::kDefaultWordSize;
