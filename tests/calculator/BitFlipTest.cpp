@@ -1,6 +1,5 @@
 #include "Probe.h"
 #include "calculator/Calculator.h"
-#include "calculator/Readout.h"
 
 #include <gtest/gtest.h>
 
@@ -90,21 +89,6 @@ TEST(BitFlip, TheLineGoesToRestoreInput) {
     EXPECT_TRUE(CalculatorProbe::undo(c).empty());
     c.run(Command::RestoreInput);
     EXPECT_EQ(c.inputText(), "12");
-}
-
-// The top bit of a 128-bit word: the readout reads it as the sign.
-TEST(BitFlip, TopBitOfTheWidestWord) {
-    Calculator c = inBase(NumberBase::Bin, 128);
-    c.loadStack({"0"});
-    c.flipShownBit(127);
-    const auto r = readoutOf(c);
-    ASSERT_TRUE(r);
-    EXPECT_EQ(r->bin.size(), 128U);
-    EXPECT_EQ(r->leadingZeros, 0);
-    EXPECT_EQ(r->setBits, 1);
-    EXPECT_EQ(r->signedDec.front(), '-');
-    c.flipShownBit(127);
-    EXPECT_EQ(c.stack().back(), "0");
 }
 
 // Nothing to flip: the state stays as it was.

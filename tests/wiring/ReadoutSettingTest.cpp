@@ -20,6 +20,9 @@ struct StoreCase {
     const char* name;
     bool native;
 };
+void PrintTo(const StoreCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class ReadoutSettingTest : public WiringTest, public ::testing::WithParamInterface<StoreCase> {
   protected:
