@@ -50,6 +50,8 @@ storage::WindowOptions StorageWiring::currentOptions() const {
     options.height = frame.height();
     options.width = frame.width();
     options.stayOnTop = window_.stayOnTop();
+    options.readoutShown = window_.readoutShown();
+    options.readoutStored = readoutStored_;
     colours_.fill(options);
     return options;
 }
@@ -60,6 +62,9 @@ void StorageWiring::applyOptions(const storage::WindowOptions& options) {
     // any more (a monitor that was unplugged), or where the title bar cannot
     // be taken hold of, falls back to the default place.
     const storage::WindowOptions defaults;
+    // The readout first: the window's height with it decides where it fits.
+    readoutStored_ = options.readoutStored;
+    window_.setReadoutShown(options.readoutShown);
     const int titleHeight =
         std::max(window_.geometry().top() - window_.frameGeometry().top(), kUsualTitleHeight);
     moveOuterTo(window_, placeOnScreen(options.left, options.top, window_.frameGeometry().size(),
@@ -92,6 +97,8 @@ void StorageWiring::load() {
 }
 
 bool StorageWiring::save() {
+    // Once written, the readout's setting is kept up to date, also when off.
+    readoutStored_ = readoutStored_ || window_.readoutShown();
     const storage::WindowOptions options = currentOptions();
     storage::SaveOutcome outcome =
         storage::saveCalculatorState(store_, window_.calculator(), options);

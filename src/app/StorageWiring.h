@@ -40,6 +40,7 @@ class StorageWiring {
     ui::MainWindow& window_;
     storage::SettingsStore store_;
     WindowColours colours_;
+    bool readoutStored_ = false; // the store holds the readout's setting
 };
 
 } // namespace quarnel::app

@@ -74,6 +74,12 @@ class Calculator {
     // nothing changed.
     std::optional<std::size_t> paste(std::string_view text, std::size_t at = std::string::npos,
                                      std::size_t replaced = 0);
+    // Flips bit `bit` (0 = least significant) of the value the readout shows:
+    // the input line while it holds text (its old text goes to Restore
+    // Input), else level 1 (one step that Undo Last takes back). Does nothing
+    // for a bit outside the word, with nothing to flip, or while StackView is
+    // shown.
+    void flipShownBit(int bit);
 
     // --- read-only state for the front end ---------------------------------
     const std::array<std::string, kDisplayLines>& displayLines() const { return display_; }

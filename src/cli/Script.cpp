@@ -26,7 +26,9 @@ ParsedScript parseTokens(const std::vector<std::string>& tokens) {
         const bool angled = token.size() >= 2 && token.front() == '<' && token.back() == '>';
         const std::string_view name =
             std::string_view(token).substr(1, token.size() >= 2 ? token.size() - 2 : 0);
-        if (bracketed) {
+        if (bracketed && calculator::sameName(name, "Readout")) {
+            action.kind = Action::Kind::Readout;
+        } else if (bracketed) {
             const std::optional<calculator::Command> command = calculator::findCommand(name);
             if (!command) {
                 return {{}, token};

@@ -10,9 +10,10 @@
 namespace quarnel::cli {
 
 // One token of a command line: a command "[NAME]", a key "<KEY>", or text
-// typed into the input line one character at a time.
+// typed into the input line one character at a time. "[Readout]" is the
+// terminal's own: it prints the readout of the value shown.
 struct Action {
-    enum class Kind { Command, Key, Type };
+    enum class Kind { Command, Key, Type, Readout };
     Kind kind = Kind::Type;
     calculator::Command command = calculator::Command::Enter;
     calculator::Key key = calculator::Key::Enter;

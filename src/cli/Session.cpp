@@ -1,5 +1,6 @@
 #include "cli/Session.h"
 
+#include "calculator/Readout.h"
 #include "engine/EngineError.h"
 
 #include <new>
@@ -56,6 +57,9 @@ void Session::runAction(const Action& action) {
         }
         break;
     }
+    case Action::Kind::Readout:
+        printReadout();
+        break;
     case Action::Kind::Type:
         for (const char c : action.text) {
             calculator_.setInputText(calculator_.inputText() + c);
@@ -110,6 +114,19 @@ void Session::printResult() {
         }
     }
     out_.flush();
+void Session::printReadout() {
+    const std::optional<calculator::Readout> r = calculator::readoutOf(calculator_);
+    if (!r) {
+        return;
+    }
+    out_ << "[Readout] HEX: " << r->hex << '\n'
+         << "[Readout] DEC: " << r->dec << '\n'
+         << "[Readout] OCT: " << r->oct << '\n'
+         << "[Readout] BIN: " << r->bin << '\n'
+         << "[Readout] Signed: " << r->signedDec << '\n'
+         << "[Readout] Word size: " << r->wordSize << ", set bits: " << r->setBits
+         << ", leading zeros: " << r->leadingZeros << ", trailing zeros: " << r->trailingZeros
+         << '\n';
 }
 
 void Session::printDisplay() {

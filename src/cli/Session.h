@@ -23,6 +23,9 @@ class Session final : public calculator::CalculatorHost {
     // The five display lines (with level numbers while numbering is on) and
     // the input line, without trailing blanks.
     void printDisplay();
+    // The readout of the value shown, one "[Readout] ..." line per field;
+    // nothing when there is no value.
+    void printReadout();
     std::vector<std::string> displayText() const;
     // Level 1 reduced to the word size, whole, on a line of its own; nothing
     // for an empty stack.

@@ -336,7 +336,8 @@ std::string mergeConfText(std::string_view oldText, const SettingTexts& texts,
                                        return equalIgnoringCase(kSettingKeys[r].key, *key);
                                    })
                     : rows.end();
-            if (row == rows.end()) {
+            if (row == rows.end() || !texts[*row]) {
+                // A setting left out keeps its line like any other.
                 if (keepForeign(line)) {
                     appendLine(out, line);
                 }
@@ -346,7 +347,7 @@ std::string mergeConfText(std::string_view oldText, const SettingTexts& texts,
             }
         }
         for (std::size_t r : rows) {
-            if (!written[r]) {
+            if (!written[r] && texts[r]) {
                 appendSetting(out, r, texts);
                 written[r] = true;
             }
@@ -358,7 +359,7 @@ std::string mergeConfText(std::string_view oldText, const SettingTexts& texts,
 
     // Sections the file did not have yet, in the order of the table.
     for (std::size_t i = 0; i < kSettingCount; ++i) {
-        if (written[i]) {
+        if (written[i] || !texts[i]) {
             continue;
         }
         appendSectionBreak(out);
@@ -366,7 +367,7 @@ std::string mergeConfText(std::string_view oldText, const SettingTexts& texts,
         out += kSettingKeys[i].section;
         out += "]\n";
         for (std::size_t r : settingsOf(kSettingKeys[i].section)) {
-            if (!written[r]) {
+            if (!written[r] && texts[r]) {
                 appendSetting(out, r, texts);
                 written[r] = true;
             }

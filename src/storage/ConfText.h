@@ -18,7 +18,7 @@ enum class ForeignLines {
 };
 
 // Builds the new text of a settings file (Qt's INI layout) in one pass: the
-// fourteen settings replaced in place or added, sections and keys matched
+// settings replaced in place or added (those left out are not added), sections and keys matched
 // whatever their case (a duplicate in another case is dropped), everything
 // else kept as `keep` says. With `backup`, the backup section (in any case) is
 // replaced by the given entries (none: no section); without, a backup section

@@ -51,6 +51,8 @@ SettingsValues readSettings(const SettingTexts& texts, const WindowOptions& atSt
     v.stackView = integerOf(texts, Setting::CalculatorMode, 0) != 0;
     v.inputArgument = textOf(texts, Setting::InputArgument).value_or(std::string());
     v.maxStackDepth = limitMaxStackDepth(integerOf(texts, Setting::MaxStackDepth, 0));
+    w.readoutShown = integerOf(texts, Setting::ReadoutShown, 0) != 0;
+    w.readoutStored = textOf(texts, Setting::ReadoutShown).has_value();
     return v;
 }
 
@@ -74,6 +76,9 @@ SettingTexts writeSettings(const SettingsValues& v) {
     put(Setting::CalculatorMode, v.stackView ? "1" : "0");
     put(Setting::InputArgument, v.inputArgument);
     put(Setting::MaxStackDepth, std::to_string(v.maxStackDepth));
+    if (w.readoutShown || w.readoutStored) {
+        put(Setting::ReadoutShown, w.readoutShown ? "1" : "0");
+    }
     return t;
 }
 

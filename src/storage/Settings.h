@@ -28,8 +28,9 @@ enum class Setting : std::size_t {
     CalculatorMode,
     InputArgument,
     MaxStackDepth,
+    ReadoutShown,
 };
-inline constexpr std::size_t kSettingCount = 14;
+inline constexpr std::size_t kSettingCount = 15;
 
 struct SettingKey {
     std::string_view section;
@@ -51,6 +52,7 @@ inline constexpr std::array<SettingKey, kSettingCount> kSettingKeys{{
     {"RPNScreen", "CalculatorMode"},
     {"RPNScreen", "InputArgument"},
     {"RPNScreen", "MaxStackDepth"},
+    {"Readout", "Shown"},
 }};
 
 constexpr const SettingKey& settingKey(Setting s) {
@@ -58,6 +60,8 @@ constexpr const SettingKey& settingKey(Setting s) {
 }
 
 // Stored text of each setting; an empty optional is a setting the store lacks.
+// On writing, an empty optional is a setting left out: it is not added, and a
+// line the file already holds for it stays as it is.
 using SettingTexts = std::array<std::optional<std::string>, kSettingCount>;
 
 // Every setting as the program uses it.

@@ -92,6 +92,9 @@ SettingTexts readSettingTexts(QSettings& settings) {
 
 void writeSettingTexts(QSettings& settings, const SettingTexts& texts) {
     for (std::size_t i = 0; i < kSettingCount; ++i) {
+        if (!texts[i]) {
+            continue; // left out
+        }
         const QString name =
             toQString(kSettingKeys[i].section) + QLatin1Char('/') + toQString(kSettingKeys[i].key);
         settings.setValue(name, toQString(texts[i].value_or(std::string())));

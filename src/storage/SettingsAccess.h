@@ -14,11 +14,12 @@ namespace quarnel::storage {
 // named "Level" and the entry's position (Level0 the deepest).
 inline constexpr const char* kBackupGroup = "BackUpStack";
 
-// Reads the fourteen settings. Sections and keys are matched without regard
+// Reads the settings. Sections and keys are matched without regard
 // to case (as the Windows stores do), an exact match preferred.
 SettingTexts readSettingTexts(QSettings& settings);
 
-// Writes the fourteen settings in their order (not yet synced).
+// Writes the settings in their order, passing over those left out (not yet
+// synced).
 void writeSettingTexts(QSettings& settings, const SettingTexts& texts);
 
 // The backup values in the order of the number in their names (values named

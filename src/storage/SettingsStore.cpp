@@ -71,7 +71,7 @@ std::optional<QString> writeSettingsFile(const QString& path, const SettingTexts
         QSettings settings(temp, QSettings::IniFormat);
         const SettingTexts read = readSettingTexts(settings);
         for (std::size_t i = 0; i < kSettingCount; ++i) {
-            if (read[i].value_or(std::string()) != texts[i].value_or(std::string())) {
+            if (texts[i] && read[i].value_or(std::string()) != *texts[i]) {
                 return kReadsBack;
             }
         }

@@ -17,6 +17,10 @@ struct WindowOptions {
     ColourValue stack = kWindowColour;          // background of the text controls
     ColourValue font = kWindowTextColour;       // font colour of the text controls
     bool stayOnTop = false;
+    bool readoutShown = false;
+    // The store already holds the readout's setting: hiding it then writes
+    // "off"; otherwise a hidden readout leaves the store without the setting.
+    bool readoutStored = false;
 
     friend bool operator==(const WindowOptions&, const WindowOptions&) = default;
 };

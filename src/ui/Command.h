@@ -39,6 +39,7 @@ class Command {
         CopyCLiteral,   // 0x...u or 0x...ull
         CopyAllBases,   // the value in all four bases, one a line
         Paste,          // the clipboard into the input line
+        ShowReadout,
     };
 
     constexpr Command() = default;

@@ -10,6 +10,7 @@
 #include "ui/KeyTranslation.h"
 #include "ui/ListingBox.h"
 #include "ui/MenuTable.h"
+#include "ui/ReadoutPanel.h"
 #include "ui/ShortcutPassThrough.h"
 #include "ui/StandardDialogs.h"
 #include "ui/StayOnTopSuspension.h"
@@ -153,6 +154,14 @@ void MainWindow::buildClientArea() {
         runGuarded([&] { pasteIntoInput(text, at, replaced); });
     });
 
+    // The readout lies under the keypad, outside the client area until shown.
+    readout_ = new ReadoutPanel(client_);
+    readout_->move(7, kClientHeight);
+    readout_->setDisplayFont(rpnScreen_->font());
+    readout_->hide();
+    connect(readout_, &ReadoutPanel::bitClicked, this,
+            [this](int bit) { runGuarded([this, bit] { calc_.flipShownBit(bit); }); });
+
     stackMemo_ = new QPlainTextEdit(client_);
     stackMemo_->setObjectName(QStringLiteral("StackMemo"));
     stackMemo_->setGeometry(0, 0, kClientWidth, kClientHeight);
@@ -172,6 +181,7 @@ void MainWindow::buildClientArea() {
     listingBox_->setFont(stackMemo_->font());
     listingBox_->hide();
     listingShown_ = stackMemo_;
+    readout_->setColours(stackColor(), fontColor());
 }
 
 void MainWindow::fitDisplayFont() {
@@ -373,6 +383,9 @@ void MainWindow::perform(Command::Own command) {
         inputEdit_->setFocus(Qt::OtherFocusReason);
         break;
     }
+    case Command::ShowReadout:
+        setReadoutShown(!readoutShown_);
+        break;
     }
 }
 
@@ -429,6 +442,25 @@ void MainWindow::redraw() {
         pastedCaret_.reset();
     }
     applyMenuStates();
+    if (readoutShown_)
+        readout_->showReadout(calculator::readoutOf(calc_), calc_.wordSize());
+}
+
+void MainWindow::setReadoutShown(bool shown) {
+    // The listing covers the readout too, as it covers the whole client area.
+    constexpr int kGapBelow = 7;
+    readoutShown_ = shown;
+    const int height = kClientHeight + (shown ? readout_->height() + kGapBelow : 0);
+    client_->setFixedSize(kClientWidth, height);
+    stackMemo_->setGeometry(0, 0, kClientWidth, height);
+    listingBox_->setGeometry(stackMemo_->geometry());
+    readout_->setVisible(shown);
+    if (layout())
+        layout()->activate();
+    if (QAction* item = actions_.value(Command::ShowReadout))
+        item->setChecked(shown);
+    if (shown)
+        readout_->showReadout(calculator::readoutOf(calc_), calc_.wordSize());
 }
 
 void MainWindow::routeKeysToListing(bool viewShown) {
@@ -503,6 +535,7 @@ void MainWindow::applyMenuStates() {
     actions_.value(Command::StayOnTop)->setChecked(stayOnTop());
     actions_.value(Command::StoreInIniFile)->setChecked(!stateInRegistry_);
     actions_.value(Command::StoreInRegistry)->setChecked(stateInRegistry_);
+    actions_.value(Command::ShowReadout)->setChecked(readoutShown_);
 }
 
 QPushButton* MainWindow::button(Command command) const {
@@ -605,6 +638,7 @@ void MainWindow::setStackColor(const QColor& color) {
         palette.setColor(QPalette::Base, color);
         box->setPalette(palette);
     }
+    readout_->setColours(color, fontColor());
 }
 
 void MainWindow::setFontColor(const QColor& color) {
@@ -615,6 +649,7 @@ void MainWindow::setFontColor(const QColor& color) {
         palette.setColor(QPalette::Text, color);
         box->setPalette(palette);
     }
+    readout_->setColours(stackColor(), color);
 }
 
 void MainWindow::adjustColor(Command::Own which) {

@@ -27,6 +27,7 @@ namespace quarnel::ui {
 class HelpViewer;
 class InputLine;
 class ListingBox;
+class ReadoutPanel;
 
 // The calculator window: stack display, input line, 47 buttons and the menu
 // bar. It holds no calculator state of its own: every button, key and menu
@@ -82,6 +83,12 @@ class MainWindow : public QMainWindow, private calculator::CalculatorHost {
     void setBackgroundColor(const QColor& color);
     void setStackColor(const QColor& color);
     void setFontColor(const QColor& color);
+
+    // The readout under the keypad (Options / Show Readout): the window is
+    // taller by its height while it is shown.
+    bool readoutShown() const { return readoutShown_; }
+    void setReadoutShown(bool shown);
+    ReadoutPanel* readoutPanel() const { return readout_; }
 
     // Which store keeps the state: the two check marks of Save Calculator State.
     bool stateInRegistry() const { return stateInRegistry_; }
@@ -160,6 +167,8 @@ class MainWindow : public QMainWindow, private calculator::CalculatorHost {
     QPlainTextEdit* stackMemo_ = nullptr;
     ListingBox* listingBox_ = nullptr;
     QWidget* listingShown_ = nullptr; // whichever of the two holds the listing
+    ReadoutPanel* readout_ = nullptr;
+    bool readoutShown_ = false;
     QMap<Command, QPushButton*> buttons_;
     QMap<Command, QAction*> actions_;
     QMap<QString, QMenu*> menus_;

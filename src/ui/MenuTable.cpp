@@ -112,6 +112,8 @@ constexpr auto kMenus = std::to_array<MenuSpec>({
     menu(1, "SaveCalculatorState1", "S&ave Calculator State..."),
     checkItem(2, "InIniFile1", "In &Ini File", O::StoreInIniFile, true),
     checkItem(2, "InRegistry1", "In &Registry", O::StoreInRegistry, false),
+    separator(1),
+    checkItem(1, "ShowReadout1", "Show &Readout", O::ShowReadout, false),
 
     menu(0, "Demo1", "&Demo"),
     item(1, "Run1", "&Run Demo", O::RunDemo),

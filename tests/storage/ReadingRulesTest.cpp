@@ -28,7 +28,7 @@ std::int64_t valueOf(const SettingsValues& v, Setting s) {
     case Setting::Font: return v.window.font;                case Setting::StackNumbering: return v.stackNumbering;
     case Setting::StayonTop: return v.window.stayOnTop;      case Setting::Base: return storedBaseCode(v.base);
     case Setting::WordSize: return v.wordSize;               case Setting::CalculatorMode: return v.stackView;
-    case Setting::MaxStackDepth: return v.maxStackDepth;
+    case Setting::MaxStackDepth: return v.maxStackDepth;    case Setting::ReadoutShown: return v.window.readoutShown;
     case Setting::InputArgument: return static_cast<std::int64_t>(v.inputArgument.size());
     }
     return -1;
@@ -56,6 +56,7 @@ const Rule kRules[] = {
     {S::Left, "99999999999999999999999", 50}, {S::Top, kNone, 50}, {S::Top, "-20", -20},
     {S::Height, kNone, 320}, {S::Height, "x", 320}, {S::Height, "400", 400}, {S::Width, kNone, 394}, {S::Width, "$1F4", 500},
     // base codes: 1 HEX, 2 DEC, 3 BIN, 4 OCT, anything else HEX
+    {S::ReadoutShown, kNone, 0}, {S::ReadoutShown, "1", 1}, {S::ReadoutShown, "0", 0}, {S::ReadoutShown, "2", 1}, {S::ReadoutShown, "x", 0},
     {S::Base, kNone, 1}, {S::Base, "2", 2}, {S::Base, "3", 3}, {S::Base, "4", 4}, {S::Base, "1", 1}, {S::Base, "0", 1},
     {S::Base, "5", 1}, {S::Base, "-2", 1}, {S::Base, "DEC", 1}, {S::Base, "$3", 3},
     // word size limited to 1..128; maximum depth: 0 or below unlimited, 1..4 become 5
@@ -94,6 +95,8 @@ TEST(ReadingRules, StoredTextReadsAsTheTableSays) {
 TEST(ReadingRules, WrittenTextsAreTheStoredFormsAndReadBackUnchanged) {
     SettingsValues v;
     v.window = {-1200, 7, 300, 410, 0x0000FF, 0x00ff8000, 0x80000008, true};
+    v.window.readoutShown = true; // else its setting is left out
+    v.window.readoutStored = true;
     v.wordSize = 13;
     v.inputArgument = "777";
     v.maxStackDepth = 9;
@@ -110,6 +113,7 @@ TEST(ReadingRules, WrittenTextsAreTheStoredFormsAndReadBackUnchanged) {
         v.stackView = !v.stackView; // each switch both ways
         v.stackNumbering = !v.stackNumbering;
         v.window.stayOnTop = !v.window.stayOnTop;
+        v.window.readoutShown = !v.window.readoutShown;
         EXPECT_EQ(readSettings(writeSettings(v), atStart()), v);
     }
 }
