@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <iterator>
 
 namespace quarnel::calculator {
 
@@ -168,7 +169,23 @@ void Calculator::redrawStack() {
     const std::size_t count = stack_.size();
     for (int line = 0; line < kDisplayLines; ++line) {
         const auto level = static_cast<std::size_t>(kDisplayLines - line);
-        display_[line] = level <= count ? formatEntry(stack_.level(level)) : std::string();
+        std::string& shown = display_[static_cast<std::size_t>(line)];
+        if (level > count) {
+            shown.clear();
+            continue;
+        }
+        // formatEntry, but an entry already in normal form (the common case)
+        // is copied into the line's own buffer.
+        const std::string& entry = stack_.level(level);
+        if (alreadyNormal(entry, base_, wordSize_)) {
+            shown.assign(entry);
+        } else {
+            shown = normalizeEntry(entry);
+        }
+        if (shown.size() > kDisplayWidth) {
+            shown.resize(kDisplayWidth);
+            shown += "...";
+        }
     }
 }
 
@@ -189,6 +206,7 @@ void Calculator::changeInput(std::string text) {
         return;
     }
     input_ = std::move(text);
+    inputChecked_ = 0;
     inputEditChange();
 }
 
@@ -197,19 +215,58 @@ void Calculator::inputEditChange() {
         skipInputCheck_ = false;
         return;
     }
-    if (input_.empty() || engine::IsValidNumber(input_, base_)) {
-        return;
+    if (!input_.empty() && !engine::IsValidNumber(input_, base_)) {
+        // Removing the last character until the rest is valid leaves exactly
+        // the text before the first invalid character; find it in one pass.
+        const auto firstInvalid = std::find_if(input_.begin(), input_.end(), [this](char c) {
+            return !engine::IsValidNumber(std::string_view(&c, 1), base_);
+        });
+        input_.erase(firstInvalid, input_.end());
     }
-    // Removing the last character until the rest is valid leaves exactly the
-    // text before the first invalid character; find it in one pass.
-    const auto firstInvalid = std::find_if(input_.begin(), input_.end(), [this](char c) {
-        return !engine::IsValidNumber(std::string_view(&c, 1), base_);
-    });
-    input_.erase(firstInvalid, input_.end());
+    inputChecked_ = input_.size();
+    inputCheckedBase_ = base_;
 }
 
 void Calculator::setInputText(std::string_view text) {
     changeInput(std::string(text));
+}
+
+void Calculator::typeText(std::string_view text) {
+    if (text.empty()) {
+        return;
+    }
+    if (skipInputCheck_) {
+        // The check this change would run is skipped, and only this one.
+        skipInputCheck_ = false;
+        input_ += text.front();
+        text.remove_prefix(1);
+        if (text.empty()) {
+            return;
+        }
+    }
+    const auto isDigit = [this](char c) {
+        return engine::IsValidNumber(std::string_view(&c, 1), base_);
+    };
+    if (inputCheckedBase_ != base_) {
+        inputChecked_ = 0;
+        inputCheckedBase_ = base_;
+    }
+    const auto firstInvalid = std::find_if_not(
+        input_.begin() + static_cast<std::ptrdiff_t>(inputChecked_), input_.end(), isDigit);
+    if (firstInvalid != input_.end()) {
+        // The next character's check cuts the line before its first invalid
+        // character, and that character goes with it.
+        input_.erase(firstInvalid, input_.end());
+        text.remove_prefix(1);
+    }
+    // From here the line is valid, so each character either stays (a digit)
+    // or is removed again at once.
+    if (engine::IsValidNumber(text, base_)) {
+        input_ += text;
+    } else {
+        std::copy_if(text.begin(), text.end(), std::back_inserter(input_), isDigit);
+    }
+    inputChecked_ = input_.size();
 }
 
 void Calculator::digit(int value) {
@@ -310,6 +367,7 @@ void Calculator::replaceStack(std::vector<std::string> entries) {
 
 void Calculator::loadInputText(std::string text) {
     input_ = std::move(text);
+    inputChecked_ = 0;
 }
 
 void Calculator::setStackNumbering(bool on) {

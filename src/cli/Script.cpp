@@ -19,8 +19,13 @@ std::vector<std::string> splitTokens(std::string_view line) {
 }
 
 ParsedScript parseTokens(const std::vector<std::string>& tokens) {
+    return parseTokens(std::vector<std::string>(tokens));
+}
+
+ParsedScript parseTokens(std::vector<std::string>&& tokens) {
     ParsedScript script;
-    for (const std::string& token : tokens) {
+    script.actions.reserve(tokens.size());
+    for (std::string& token : tokens) {
         Action action;
         const bool bracketed = token.size() >= 2 && token.front() == '[' && token.back() == ']';
         const bool angled = token.size() >= 2 && token.front() == '<' && token.back() == '>';
@@ -42,7 +47,7 @@ ParsedScript parseTokens(const std::vector<std::string>& tokens) {
             action.key = *key;
         } else {
             action.kind = Action::Kind::Type;
-            action.text = token;
+            action.text = std::move(token);
         }
         script.actions.push_back(std::move(action));
     }

@@ -30,5 +30,7 @@ struct ParsedScript {
 std::vector<std::string> splitTokens(std::string_view line);
 
 ParsedScript parseTokens(const std::vector<std::string>& tokens);
+// The same, taking the typed tokens' text over instead of copying it.
+ParsedScript parseTokens(std::vector<std::string>&& tokens);
 
 } // namespace quarnel::cli

@@ -2,7 +2,9 @@
 
 #include "engine/EngineError.h"
 
+#include <istream>
 #include <new>
+#include <string_view>
 
 namespace quarnel::cli {
 
@@ -12,6 +14,15 @@ std::string withoutTrailingBlanks(std::string line) {
     const std::size_t end = line.find_last_not_of(' ');
     line.erase(end == std::string::npos ? 0 : end + 1);
     return line;
+}
+
+std::string_view trimmed(std::string_view line) {
+    const std::size_t end = line.find_last_not_of(' ');
+    return line.substr(0, end == std::string_view::npos ? 0 : end + 1);
+}
+
+bool blank(std::string_view line) {
+    return line.find_first_not_of(' ') == std::string_view::npos;
 }
 
 } // namespace
@@ -37,23 +48,18 @@ void Session::runAction(const Action& action) {
         // The key's character still reaches the line when its command failed,
         // as it does in the window.
         const char typed = calculator::keyBinding(action.key).typed;
+        const std::string_view character(&typed, typed != '\0' ? 1 : 0);
         try {
             calculator_.keyDown(action.key);
         } catch (...) {
-            if (typed != '\0') {
-                calculator_.setInputText(calculator_.inputText() + typed);
-            }
+            calculator_.typeText(character);
             throw;
         }
-        if (typed != '\0') {
-            calculator_.setInputText(calculator_.inputText() + typed);
-        }
+        calculator_.typeText(character);
         break;
     }
     case Action::Kind::Type:
-        for (const char c : action.text) {
-            calculator_.setInputText(calculator_.inputText() + c);
-        }
+        calculator_.typeText(action.text);
         break;
     }
 }
@@ -85,10 +91,32 @@ std::vector<std::string> Session::displayText() const {
 }
 
 void Session::printDisplay() {
-    for (const std::string& line : displayText()) {
-        out_ << line << '\n';
+    const auto& display = calculator_.displayLines();
+    for (int line = 0; line < calculator::Calculator::kDisplayLines; ++line) {
+        const std::string& text = display[static_cast<std::size_t>(line)];
+        if (calculator_.stackNumbering()) {
+            out_ << (calculator::Calculator::kDisplayLines - line) << ':';
+            if (!blank(text)) {
+                out_ << ' ';
+            }
+        }
+        out_ << trimmed(text) << '\n';
     }
-    out_.flush();
+    out_ << '>';
+    const std::string& input = calculator_.inputText();
+    if (!blank(input)) {
+        out_ << ' ' << trimmed(input);
+    }
+    out_ << '\n';
+}
+
+bool Session::readLine(std::istream& in, std::string& line) {
+    // Whoever reads the output may be waiting for it before it writes more
+    // input: everything printed goes out before a read that could wait.
+    if (in.rdbuf() == nullptr || in.rdbuf()->in_avail() <= 0) {
+        out_.flush();
+    }
+    return static_cast<bool>(std::getline(in, line));
 }
 
 } // namespace quarnel::cli

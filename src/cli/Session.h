@@ -3,6 +3,7 @@
 #include "calculator/Calculator.h"
 #include "cli/Script.h"
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -21,8 +22,15 @@ class Session final : public calculator::CalculatorHost {
     // action only; the following actions still run.
     void run(const std::vector<Action>& actions);
     // The five display lines (with level numbers while numbering is on) and
-    // the input line, without trailing blanks.
+    // the input line, without trailing blanks. The text is not flushed here:
+    // readLine and the end of the program do that.
     void printDisplay();
+    // The next line of `in`, as std::getline reads it. What was printed is
+    // flushed first unless more input is already waiting, so a reader that
+    // waits for each display gets it, and a long script is not written out a
+    // line at a time. `in` should not be tied to the output stream, or every
+    // read flushes it anyway.
+    bool readLine(std::istream& in, std::string& line);
     std::vector<std::string> displayText() const;
 
     calculator::Calculator& calculator() { return calculator_; }

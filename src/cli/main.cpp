@@ -38,6 +38,10 @@ int main(int argc, char** argv) {
     using namespace quarnel::cli;
     // A closed pipe is reported as a failed write instead of ending the process.
     std::signal(SIGPIPE, SIG_IGN);
+    // Streams of their own, and reading does not flush: Session::readLine
+    // decides when the output goes out.
+    std::ios::sync_with_stdio(false);
+    std::cin.tie(nullptr);
     Session session(std::cout);
 
     if (argc > 1) {
@@ -57,7 +61,7 @@ int main(int argc, char** argv) {
     }
 
     std::string line;
-    while (std::getline(std::cin, line)) {
+    while (session.readLine(std::cin, line)) {
         const ParsedScript script = parseTokens(splitTokens(line));
         if (reportUnknown(script)) {
             return 2;
