@@ -39,7 +39,7 @@ void Session::stackViewShown() {
     }
 }
 
-void Session::runAction(const Action& action) {
+void Session::runAction(const TokenAction& action) {
     switch (action.kind) {
     case Action::Kind::Command:
         calculator_.run(action.command);
@@ -64,16 +64,38 @@ void Session::runAction(const Action& action) {
     }
 }
 
+void Session::runShowingErrors(const TokenAction& action) {
+    try {
+        runAction(action);
+    } catch (const engine::EngineError& error) {
+        out_ << withoutTrailingBlanks(std::string("[Error] ") + error.what()) << '\n';
+    } catch (const std::bad_alloc&) {
+        out_ << "[Error] " << engine::kOutOfMemoryMessage << '\n';
+    }
+}
+
 void Session::run(const std::vector<Action>& actions) {
     for (const Action& action : actions) {
-        try {
-            runAction(action);
-        } catch (const engine::EngineError& error) {
-            out_ << withoutTrailingBlanks(std::string("[Error] ") + error.what()) << '\n';
-        } catch (const std::bad_alloc&) {
-            out_ << "[Error] " << engine::kOutOfMemoryMessage << '\n';
+        runShowingErrors({action.kind, action.command, action.key, action.text});
+    }
+}
+
+std::optional<std::string> Session::runLine(std::string_view line) {
+    // Every name is checked before anything runs; then the tokens are read
+    // again where they stand, so a long line is never copied token by token.
+    std::size_t pos = 0;
+    for (std::string_view token = nextToken(line, pos); !token.empty();
+         token = nextToken(line, pos)) {
+        if (!readToken(token)) {
+            return std::string(token);
         }
     }
+    pos = 0;
+    for (std::string_view token = nextToken(line, pos); !token.empty();
+         token = nextToken(line, pos)) {
+        runShowingErrors(*readToken(token));
+    }
+    return std::nullopt;
 }
 
 std::vector<std::string> Session::displayText() const {

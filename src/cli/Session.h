@@ -4,8 +4,10 @@
 #include "cli/Script.h"
 
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quarnel::cli {
@@ -21,6 +23,9 @@ class Session final : public calculator::CalculatorHost {
     // Runs the actions in order. An engine error abandons the rest of its own
     // action only; the following actions still run.
     void run(const std::vector<Action>& actions);
+    // Runs the tokens of one line as run() runs their actions. When a token
+    // names an unknown command or key nothing runs, and that token is returned.
+    std::optional<std::string> runLine(std::string_view line);
     // The five display lines (with level numbers while numbering is on) and
     // the input line, without trailing blanks. The text is not flushed here:
     // readLine and the end of the program do that.
@@ -40,7 +45,8 @@ class Session final : public calculator::CalculatorHost {
     void stackViewShown() override;
 
   private:
-    void runAction(const Action& action);
+    void runAction(const TokenAction& action);
+    void runShowingErrors(const TokenAction& action);
 
     std::ostream& out_;
     calculator::Calculator calculator_;

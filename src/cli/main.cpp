@@ -62,11 +62,10 @@ int main(int argc, char** argv) {
 
     std::string line;
     while (session.readLine(std::cin, line)) {
-        const ParsedScript script = parseTokens(splitTokens(line));
-        if (reportUnknown(script)) {
+        if (const std::optional<std::string> unknown = session.runLine(line)) {
+            reportUnknown({{}, unknown});
             return 2;
         }
-        session.run(script.actions);
         session.printDisplay();
         if (!std::cout) {
             return finish(1);
