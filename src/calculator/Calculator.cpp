@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdint>
 #include <iterator>
 
 namespace quarnel::calculator {
@@ -105,40 +106,59 @@ namespace {
 // base (upper-case hex), no leading zero, and too short to exceed the word
 // size. Entries pushed by ENT or made by the engine nearly always are, so the
 // listing of a deep stack does not convert every entry twice.
+// Per character, one bit for each base in which it is a digit as the engine
+// writes it (hex in upper case).
+constexpr std::array<std::uint8_t, 256> kNormalDigits = [] {
+    std::array<std::uint8_t, 256> table{};
+    const auto mark = [&table](char first, char last, NumberBase base) {
+        for (char c = first; c <= last; ++c) {
+            table[static_cast<unsigned char>(c)] |= std::uint8_t(1u << static_cast<unsigned>(base));
+        }
+    };
+    mark('0', '1', NumberBase::Bin);
+    mark('0', '7', NumberBase::Oct);
+    mark('0', '9', NumberBase::Dec);
+    mark('0', '9', NumberBase::Hex);
+    mark('A', 'F', NumberBase::Hex);
+    return table;
+}();
+
 bool alreadyNormal(std::string_view text, NumberBase base, int ws) {
     if (text.empty() || (text[0] == '0' && text.size() > 1)) {
         return false;
     }
     const auto length = static_cast<long long>(text.size());
-    char highest = '9';
+    const auto bits = static_cast<long long>(ws);
     switch (base) {
     case NumberBase::Hex:
-        if (length * 4 > ws) {
+        if (length * 4 > bits) {
             return false;
         }
-        return std::all_of(text.begin(), text.end(),
-                           [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); });
+        break;
     case NumberBase::Oct:
-        highest = '7';
-        if (length * 3 > ws) {
+        if (length * 3 > bits) {
             return false;
         }
         break;
     case NumberBase::Bin:
-        highest = '1';
-        if (length > ws) {
+        if (length > bits) {
             return false;
         }
         break;
     case NumberBase::Dec:
         // 10^n <= 2^ws whenever 10n <= 3ws.
-        if (length * 10 > static_cast<long long>(ws) * 3) {
+        if (length * 10 > bits * 3) {
             return false;
         }
         break;
     }
-    return std::all_of(text.begin(), text.end(),
-                       [highest](char c) { return c >= '0' && c <= highest; });
+    // No early exit: the text is short, and a loop without one is faster.
+    const std::uint8_t bit = std::uint8_t(1u << static_cast<unsigned>(base));
+    std::uint8_t all = bit;
+    for (const char c : text) {
+        all &= kNormalDigits[static_cast<unsigned char>(c)];
+    }
+    return all != 0;
 }
 
 } // namespace

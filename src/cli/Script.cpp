@@ -1,21 +1,47 @@
 #include "cli/Script.h"
 
+#include <array>
+
 namespace quarnel::cli {
 
 namespace {
 
-constexpr std::string_view kBlanks = " \t\r\n";
+bool blank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// Scripts name a handful of commands over and over: the last few found are
+// remembered by their exact spelling.
+std::optional<calculator::Command> lookUpCommand(std::string_view name) {
+    struct Found {
+        std::string name;
+        calculator::Command command;
+    };
+    thread_local std::array<Found, 8> recent{};
+    thread_local std::size_t next = 0;
+    for (const Found& found : recent) {
+        if (!found.name.empty() && found.name == name) {
+            return found.command;
+        }
+    }
+    const std::optional<calculator::Command> command = calculator::findCommand(name);
+    if (command) {
+        recent[next] = {std::string(name), *command};
+        next = (next + 1) % recent.size();
+    }
+    return command;
+}
 
 } // namespace
 
 std::string_view nextToken(std::string_view line, std::size_t& pos) {
-    const std::size_t start = line.find_first_not_of(kBlanks, pos);
-    if (start == std::string_view::npos) {
-        pos = line.size();
-        return {};
+    while (pos < line.size() && blank(line[pos])) {
+        ++pos;
     }
-    const std::size_t end = line.find_first_of(kBlanks, start);
-    pos = end == std::string_view::npos ? line.size() : end;
+    const std::size_t start = pos;
+    while (pos < line.size() && !blank(line[pos])) {
+        ++pos;
+    }
     return line.substr(start, pos - start);
 }
 
@@ -35,7 +61,7 @@ std::optional<TokenAction> readToken(std::string_view token) {
     const bool angled = token.size() >= 2 && token.front() == '<' && token.back() == '>';
     if (bracketed) {
         const std::optional<calculator::Command> command =
-            calculator::findCommand(token.substr(1, token.size() - 2));
+            lookUpCommand(token.substr(1, token.size() - 2));
         if (!command) {
             return std::nullopt;
         }
