@@ -4,8 +4,8 @@
 # N values pushed with ENT, and one long typed token. Every script comes in
 # two layouts: all tokens on one line (quarnel-cli prints its display once)
 # and one token a line (the display after every line). python3 masks its
-# integers to the word size (masked_rpn.py); dc reduces each result with %
-# and has XOR as a bit-by-bit macro. Prints each program's median wall time
+# integers to the word size (masked_rpn.py --last) and dc reduces each result
+# with % (XOR is a bit-by-bit macro); both print the result once, at the end. Prints each program's median wall time
 # and the ratios; the programs run in turn, so a drifting machine slows all.
 #
 #   bench/cli/cli_vs.sh [--cli PATH] [--sizes 1000,100000,1000000] [--token N]
@@ -16,7 +16,7 @@
 # --dc-max skips dc for XOR scripts above that many operations (its macro
 # takes minutes there); --generate-only writes the inputs and stops, so
 # another timer can run them: quarnel-cli < X.txt, python3 masked_rpn.py
-# < X.txt, dc X.dc. python3 is run as the interpreter itself, not through a
+# --last < X.txt, dc X.dc. python3 is run as the interpreter itself, not through a
 # wrapper script that may stand first in PATH (whose start-up is slow).
 set -euo pipefail
 
@@ -91,7 +91,7 @@ for txt in "$dir"/*.txt; do
     : > "$dir/.cli" ; : > "$dir/.py" ; : > "$dir/.dc"
     for _ in $(seq "$runs"); do
         seconds "$txt" "$cli" >> "$dir/.cli"
-        seconds "$txt" "$python" "$here/masked_rpn.py" >> "$dir/.py"
+        seconds "$txt" "$python" "$here/masked_rpn.py" --last >> "$dir/.py"
         if [ "$use_dc" = 1 ]; then
             seconds /dev/null dc "$dir/$name.dc" >> "$dir/.dc"
         fi

@@ -9,7 +9,8 @@ Cases (N is each of the sizes given):
   token-N          one typed token of N hexadecimal digits
 each in two layouts: "line" (every token on one line, so the display is
 printed once) and "tokens" (one token a line, the display after each).
-dc has no XOR: its programs use a bit-by-bit macro for it.
+dc prints the result at the end; it has no XOR: its programs use a
+bit-by-bit macro for it.
 """
 
 import argparse
@@ -65,14 +66,12 @@ def dc_program(tokens, layout):
             i += 2
             continue
         body.append(words[token] if token in words else token.upper() + " ")
-        if layout == "tokens":
-            body.append("p")
         i += 1
     out.append("16o16i")  # o first: after i, "16" is read in hexadecimal
     out += body
-    if layout == "line":
-        out.append("p")
-    return "\n".join(out) + "\n"
+    out.append("p")
+    # One command a line, as the tokens came, or all on one.
+    return ("\n" if layout == "tokens" else "").join(out) + "\n"
 
 
 def write_case(directory, name, tokens):

@@ -2,7 +2,8 @@
 """The arithmetic of a quarnel-cli script on Python integers masked to the
 word size: reads the same tokens from standard input and, like quarnel-cli,
 prints after each input line (here only the top of the stack, or the typed
-text still pending). Knows the tokens the benchmark scripts use."""
+text still pending); with --last, only after the last line. Knows the tokens
+the benchmark scripts use."""
 
 import sys
 
@@ -13,6 +14,8 @@ def main():
     pending = None  # typed text not yet used, as an int, and its text
     text = ""
     out = sys.stdout
+    every_line = "--last" not in sys.argv[1:]
+    line = ""
     for line in sys.stdin:
         for token in line.split():
             if token[0] != "[":
@@ -36,10 +39,17 @@ def main():
                     stack[-1] = first ^ second
                 else:
                     raise SystemExit("unknown token " + token)
-        if pending is not None:
-            out.write("> %s\n" % text)
-        elif stack:
-            out.write("%X\n" % (stack[-1] & mask))
+        if every_line:
+            show(out, pending, text, stack, mask)
+    if not every_line and line:
+        show(out, pending, text, stack, mask)
+
+
+def show(out, pending, text, stack, mask):
+    if pending is not None:
+        out.write("> %s\n" % text)
+    elif stack:
+        out.write("%X\n" % (stack[-1] & mask))
 
 
 if __name__ == "__main__":
