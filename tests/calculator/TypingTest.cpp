@@ -38,18 +38,25 @@ void prepare(Calculator& c, const Start& start) {
 }
 
 // Every prefix of the text typed at once gives the line the characters one
-// by one give after that many characters.
+// by one give after that many characters, and leaves the next change checked
+// (or not) as they do: a "Z" typed after it, refused in every base.
 void expectSameAsEachCharacter(const Start& start, std::string_view text) {
     Calculator oneByOne;
     prepare(oneByOne, start);
     const std::vector<std::string> expected = linesAfterEachCharacter(oneByOne, text);
     for (std::size_t length = 1; length <= text.size(); ++length) {
+        const std::string_view typed = text.substr(0, length);
         Calculator atOnce;
         prepare(atOnce, start);
-        atOnce.typeText(text.substr(0, length));
+        atOnce.typeText(typed);
         ASSERT_EQ(atOnce.inputText(), expected[length - 1])
             << "base " << Calculator::baseName(start.base) << " line '" << start.line << "' skip "
-            << start.skipCheck << " typing '" << text.substr(0, length) << "'";
+            << start.skipCheck << " typing '" << typed << "'";
+        Calculator thenZ;
+        prepare(thenZ, start);
+        linesAfterEachCharacter(thenZ, std::string(typed) + "Z");
+        atOnce.setInputText(atOnce.inputText() + "Z");
+        ASSERT_EQ(atOnce.inputText(), thenZ.inputText()) << "after typing '" << typed << "'";
     }
 }
 
