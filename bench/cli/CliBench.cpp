@@ -1,6 +1,6 @@
 // The terminal front end as quarnel-cli runs it, minus the process: a line
-// of tokens split, parsed and run, then the display printed (to a stream
-// that drops the text). The same scripts, against dc and python3 as whole
+// of tokens run as a line of standard input, then the display printed (to a
+// stream that drops the text). The same scripts, against dc and python3 as whole
 // programs, are in cli_vs.sh.
 
 #include "cli/Script.h"
@@ -49,7 +49,7 @@ std::string operationLine(std::size_t count, int bits, const std::vector<std::st
 }
 
 void runLine(Session& session, const std::string& line) {
-    session.run(quarnel::cli::parseTokens(quarnel::cli::splitTokens(line)).actions);
+    session.runLine(line);
     session.printDisplay();
 }
 
