@@ -113,23 +113,31 @@ std::vector<std::string> Session::displayText() const {
 }
 
 void Session::printDisplay() {
+    // Built in one reused buffer and written at once: a script of a line a
+    // token prints this millions of times.
+    std::string& text = printed_;
+    text.clear();
     const auto& display = calculator_.displayLines();
     for (int line = 0; line < calculator::Calculator::kDisplayLines; ++line) {
-        const std::string& text = display[static_cast<std::size_t>(line)];
+        const std::string& shown = display[static_cast<std::size_t>(line)];
         if (calculator_.stackNumbering()) {
-            out_ << (calculator::Calculator::kDisplayLines - line) << ':';
-            if (!blank(text)) {
-                out_ << ' ';
+            text += std::to_string(calculator::Calculator::kDisplayLines - line);
+            text += ':';
+            if (!blank(shown)) {
+                text += ' ';
             }
         }
-        out_ << trimmed(text) << '\n';
+        text += trimmed(shown);
+        text += '\n';
     }
-    out_ << '>';
+    text += '>';
     const std::string& input = calculator_.inputText();
     if (!blank(input)) {
-        out_ << ' ' << trimmed(input);
+        text += ' ';
+        text += trimmed(input);
     }
-    out_ << '\n';
+    text += '\n';
+    out_.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 bool Session::readLine(std::istream& in, std::string& line) {

@@ -49,6 +49,7 @@ class Session final : public calculator::CalculatorHost {
     void runShowingErrors(const TokenAction& action);
 
     std::ostream& out_;
+    std::string printed_; // printDisplay's buffer, kept for its capacity
     calculator::Calculator calculator_;
 };
 
