@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdint>
+#include <iterator>
 
 namespace quarnel::calculator {
 
@@ -104,40 +106,59 @@ namespace {
 // base (upper-case hex), no leading zero, and too short to exceed the word
 // size. Entries pushed by ENT or made by the engine nearly always are, so the
 // listing of a deep stack does not convert every entry twice.
+// Per character, one bit for each base in which it is a digit as the engine
+// writes it (hex in upper case).
+constexpr std::array<std::uint8_t, 256> kNormalDigits = [] {
+    std::array<std::uint8_t, 256> table{};
+    const auto mark = [&table](char first, char last, NumberBase base) {
+        for (char c = first; c <= last; ++c) {
+            table[static_cast<unsigned char>(c)] |= std::uint8_t(1u << static_cast<unsigned>(base));
+        }
+    };
+    mark('0', '1', NumberBase::Bin);
+    mark('0', '7', NumberBase::Oct);
+    mark('0', '9', NumberBase::Dec);
+    mark('0', '9', NumberBase::Hex);
+    mark('A', 'F', NumberBase::Hex);
+    return table;
+}();
+
 bool alreadyNormal(std::string_view text, NumberBase base, int ws) {
     if (text.empty() || (text[0] == '0' && text.size() > 1)) {
         return false;
     }
     const auto length = static_cast<long long>(text.size());
-    char highest = '9';
+    const auto bits = static_cast<long long>(ws);
     switch (base) {
     case NumberBase::Hex:
-        if (length * 4 > ws) {
+        if (length * 4 > bits) {
             return false;
         }
-        return std::all_of(text.begin(), text.end(),
-                           [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); });
+        break;
     case NumberBase::Oct:
-        highest = '7';
-        if (length * 3 > ws) {
+        if (length * 3 > bits) {
             return false;
         }
         break;
     case NumberBase::Bin:
-        highest = '1';
-        if (length > ws) {
+        if (length > bits) {
             return false;
         }
         break;
     case NumberBase::Dec:
         // 10^n <= 2^ws whenever 10n <= 3ws.
-        if (length * 10 > static_cast<long long>(ws) * 3) {
+        if (length * 10 > bits * 3) {
             return false;
         }
         break;
     }
-    return std::all_of(text.begin(), text.end(),
-                       [highest](char c) { return c >= '0' && c <= highest; });
+    // No early exit: the text is short, and a loop without one is faster.
+    const std::uint8_t bit = std::uint8_t(1u << static_cast<unsigned>(base));
+    std::uint8_t all = bit;
+    for (const char c : text) {
+        all &= kNormalDigits[static_cast<unsigned char>(c)];
+    }
+    return all != 0;
 }
 
 } // namespace
@@ -172,7 +193,23 @@ void Calculator::redrawStack() {
     const std::size_t count = stack_.size();
     for (int line = 0; line < kDisplayLines; ++line) {
         const auto level = static_cast<std::size_t>(kDisplayLines - line);
-        display_[line] = level <= count ? formatEntry(stack_.level(level)) : std::string();
+        std::string& shown = display_[static_cast<std::size_t>(line)];
+        if (level > count) {
+            shown.clear();
+            continue;
+        }
+        // formatEntry, but an entry already in normal form (the common case)
+        // is copied into the line's own buffer.
+        const std::string& entry = stack_.level(level);
+        if (alreadyNormal(entry, base_, wordSize_)) {
+            shown.assign(entry);
+        } else {
+            shown = normalizeEntry(entry);
+        }
+        if (shown.size() > kDisplayWidth) {
+            shown.resize(kDisplayWidth);
+            shown += "...";
+        }
     }
 }
 
@@ -193,6 +230,7 @@ void Calculator::changeInput(std::string text) {
         return;
     }
     input_ = std::move(text);
+    inputChecked_ = 0;
     inputEditChange();
 }
 
@@ -201,19 +239,58 @@ void Calculator::inputEditChange() {
         skipInputCheck_ = false;
         return;
     }
-    if (input_.empty() || engine::IsValidNumber(input_, base_)) {
-        return;
+    if (!input_.empty() && !engine::IsValidNumber(input_, base_)) {
+        // Removing the last character until the rest is valid leaves exactly
+        // the text before the first invalid character; find it in one pass.
+        const auto firstInvalid = std::find_if(input_.begin(), input_.end(), [this](char c) {
+            return !engine::IsValidNumber(std::string_view(&c, 1), base_);
+        });
+        input_.erase(firstInvalid, input_.end());
     }
-    // Removing the last character until the rest is valid leaves exactly the
-    // text before the first invalid character; find it in one pass.
-    const auto firstInvalid = std::find_if(input_.begin(), input_.end(), [this](char c) {
-        return !engine::IsValidNumber(std::string_view(&c, 1), base_);
-    });
-    input_.erase(firstInvalid, input_.end());
+    inputChecked_ = input_.size();
+    inputCheckedBase_ = base_;
 }
 
 void Calculator::setInputText(std::string_view text) {
     changeInput(std::string(text));
+}
+
+void Calculator::typeText(std::string_view text) {
+    if (text.empty()) {
+        return;
+    }
+    if (skipInputCheck_) {
+        // The check this change would run is skipped, and only this one.
+        skipInputCheck_ = false;
+        input_ += text.front();
+        text.remove_prefix(1);
+        if (text.empty()) {
+            return;
+        }
+    }
+    const auto isDigit = [this](char c) {
+        return engine::IsValidNumber(std::string_view(&c, 1), base_);
+    };
+    if (inputCheckedBase_ != base_) {
+        inputChecked_ = 0;
+        inputCheckedBase_ = base_;
+    }
+    const auto firstInvalid = std::find_if_not(
+        input_.begin() + static_cast<std::ptrdiff_t>(inputChecked_), input_.end(), isDigit);
+    if (firstInvalid != input_.end()) {
+        // The next character's check cuts the line before its first invalid
+        // character, and that character goes with it.
+        input_.erase(firstInvalid, input_.end());
+        text.remove_prefix(1);
+    }
+    // From here the line is valid, so each character either stays (a digit)
+    // or is removed again at once.
+    if (engine::IsValidNumber(text, base_)) {
+        input_ += text;
+    } else {
+        std::copy_if(text.begin(), text.end(), std::back_inserter(input_), isDigit);
+    }
+    inputChecked_ = input_.size();
 }
 
 void Calculator::digit(int value) {
@@ -317,6 +394,7 @@ void Calculator::replaceStack(std::vector<std::string> entries) {
 
 void Calculator::loadInputText(std::string text) {
     input_ = std::move(text);
+    inputChecked_ = 0;
 }
 
 void Calculator::setStackNumbering(bool on) {

@@ -60,6 +60,10 @@ class Calculator {
     // the line takes the text and then validates it (unless SkipInputCheck is
     // set, which only this change clears).
     void setInputText(std::string_view text);
+    // Characters typed into the input line: the same as setInputText(
+    // inputText() + c) for each character c in turn, in time linear in the
+    // text however long the line.
+    void typeText(std::string_view text);
     // A key pressed in the input line: runs the key's command from the keyboard
     // map. The front end then lets the key's character (keyBinding(key).typed)
     // reach the line as usual.
@@ -259,6 +263,10 @@ class Calculator {
     int maxStackDepth_ = 0;
     std::string lastInput_;
     std::string input_;
+    // The first inputChecked_ characters of input_ are digits of
+    // inputCheckedBase_: typing does not look at them again.
+    std::size_t inputChecked_ = 0;
+    NumberBase inputCheckedBase_ = NumberBase::Hex;
 
     std::array<std::string, kDisplayLines> display_;
     std::array<bool, 16> digitEnabled_{};

@@ -1,52 +1,98 @@
 #include "cli/Script.h"
 
+#include <array>
+
 namespace quarnel::cli {
+
+namespace {
+
+bool blank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// Scripts name a handful of commands over and over: the last few found are
+// remembered by their exact spelling.
+std::optional<calculator::Command> lookUpCommand(std::string_view name) {
+    struct Found {
+        std::string name;
+        calculator::Command command;
+    };
+    thread_local std::array<Found, 8> recent{};
+    thread_local std::size_t next = 0;
+    for (const Found& found : recent) {
+        if (!found.name.empty() && found.name == name) {
+            return found.command;
+        }
+    }
+    const std::optional<calculator::Command> command = calculator::findCommand(name);
+    if (command) {
+        recent[next] = {std::string(name), *command};
+        next = (next + 1) % recent.size();
+    }
+    return command;
+}
+
+} // namespace
+
+std::string_view nextToken(std::string_view line, std::size_t& pos) {
+    while (pos < line.size() && blank(line[pos])) {
+        ++pos;
+    }
+    const std::size_t start = pos;
+    while (pos < line.size() && !blank(line[pos])) {
+        ++pos;
+    }
+    return line.substr(start, pos - start);
+}
 
 std::vector<std::string> splitTokens(std::string_view line) {
     std::vector<std::string> tokens;
     std::size_t pos = 0;
-    while (pos < line.size()) {
-        const std::size_t start = line.find_first_not_of(" \t\r\n", pos);
-        if (start == std::string_view::npos) {
-            break;
-        }
-        const std::size_t end = line.find_first_of(" \t\r\n", start);
-        const std::size_t stop = end == std::string_view::npos ? line.size() : end;
-        tokens.emplace_back(line.substr(start, stop - start));
-        pos = stop;
+    for (std::string_view token = nextToken(line, pos); !token.empty();
+         token = nextToken(line, pos)) {
+        tokens.emplace_back(token);
     }
     return tokens;
 }
 
+std::optional<TokenAction> readToken(std::string_view token) {
+    TokenAction action;
+    const bool bracketed = token.size() >= 2 && token.front() == '[' && token.back() == ']';
+    const bool angled = token.size() >= 2 && token.front() == '<' && token.back() == '>';
+    if (bracketed && calculator::sameName(token.substr(1, token.size() - 2), "Readout")) {
+        action.kind = Action::Kind::Readout;
+    } else if (bracketed) {
+        const std::optional<calculator::Command> command =
+            lookUpCommand(token.substr(1, token.size() - 2));
+        if (!command) {
+            return std::nullopt;
+        }
+        action.kind = Action::Kind::Command;
+        action.command = *command;
+    } else if (angled) {
+        const std::optional<calculator::Key> key =
+            calculator::findKey(token.substr(1, token.size() - 2));
+        if (!key) {
+            return std::nullopt;
+        }
+        action.kind = Action::Kind::Key;
+        action.key = *key;
+    } else {
+        action.kind = Action::Kind::Type;
+        action.text = token;
+    }
+    return action;
+}
+
 ParsedScript parseTokens(const std::vector<std::string>& tokens) {
     ParsedScript script;
+    script.actions.reserve(tokens.size());
     for (const std::string& token : tokens) {
-        Action action;
-        const bool bracketed = token.size() >= 2 && token.front() == '[' && token.back() == ']';
-        const bool angled = token.size() >= 2 && token.front() == '<' && token.back() == '>';
-        const std::string_view name =
-            std::string_view(token).substr(1, token.size() >= 2 ? token.size() - 2 : 0);
-        if (bracketed && calculator::sameName(name, "Readout")) {
-            action.kind = Action::Kind::Readout;
-        } else if (bracketed) {
-            const std::optional<calculator::Command> command = calculator::findCommand(name);
-            if (!command) {
-                return {{}, token};
-            }
-            action.kind = Action::Kind::Command;
-            action.command = *command;
-        } else if (angled) {
-            const std::optional<calculator::Key> key = calculator::findKey(name);
-            if (!key) {
-                return {{}, token};
-            }
-            action.kind = Action::Kind::Key;
-            action.key = *key;
-        } else {
-            action.kind = Action::Kind::Type;
-            action.text = token;
+        const std::optional<TokenAction> read = readToken(token);
+        if (!read) {
+            return {{}, token};
         }
-        script.actions.push_back(std::move(action));
+        script.actions.push_back({read->kind, read->command, read->key, std::string(read->text)});
     }
     return script;
 }

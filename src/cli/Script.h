@@ -27,8 +27,24 @@ struct ParsedScript {
     std::optional<std::string> unknown;
 };
 
-// Splits a line at blanks (spaces and tabs).
+// A token's action read where the token stands: `text` views the token.
+struct TokenAction {
+    Action::Kind kind = Action::Kind::Type;
+    calculator::Command command = calculator::Command::Enter;
+    calculator::Key key = calculator::Key::Enter;
+    std::string_view text;
+};
+
+// The token of `line` that starts at or after `pos`, and `pos` moved past
+// it; empty when none is left. Tokens are separated by blanks (spaces and
+// tabs, and line ends).
+std::string_view nextToken(std::string_view line, std::size_t& pos);
+
+// Splits a line at blanks.
 std::vector<std::string> splitTokens(std::string_view line);
+
+// Nothing when the token names an unknown command or key.
+std::optional<TokenAction> readToken(std::string_view token);
 
 ParsedScript parseTokens(const std::vector<std::string>& tokens);
 

@@ -3,7 +3,9 @@
 #include "calculator/Readout.h"
 #include "engine/EngineError.h"
 
+#include <istream>
 #include <new>
+#include <string_view>
 
 namespace quarnel::cli {
 
@@ -13,6 +15,15 @@ std::string withoutTrailingBlanks(std::string line) {
     const std::size_t end = line.find_last_not_of(' ');
     line.erase(end == std::string::npos ? 0 : end + 1);
     return line;
+}
+
+std::string_view trimmed(std::string_view line) {
+    const std::size_t end = line.find_last_not_of(' ');
+    return line.substr(0, end == std::string_view::npos ? 0 : end + 1);
+}
+
+bool blank(std::string_view line) {
+    return line.find_first_not_of(' ') == std::string_view::npos;
 }
 
 } // namespace
@@ -35,7 +46,7 @@ void Session::stackViewShown() {
     }
 }
 
-void Session::runAction(const Action& action) {
+void Session::runAction(const TokenAction& action) {
     switch (action.kind) {
     case Action::Kind::Command:
         calculator_.run(action.command);
@@ -44,50 +55,67 @@ void Session::runAction(const Action& action) {
         // The key's character still reaches the line when its command failed,
         // as it does in the window.
         const char typed = calculator::keyBinding(action.key).typed;
+        const std::string_view character(&typed, typed != '\0' ? 1 : 0);
         try {
             calculator_.keyDown(action.key);
         } catch (...) {
-            if (typed != '\0') {
-                calculator_.setInputText(calculator_.inputText() + typed);
-            }
+            calculator_.typeText(character);
             throw;
         }
-        if (typed != '\0') {
-            calculator_.setInputText(calculator_.inputText() + typed);
-        }
+        calculator_.typeText(character);
         break;
     }
     case Action::Kind::Readout:
         printReadout();
         break;
     case Action::Kind::Type:
-        for (const char c : action.text) {
-            calculator_.setInputText(calculator_.inputText() + c);
-        }
+        calculator_.typeText(action.text);
         break;
+    }
+}
+
+void Session::runShowingErrors(const TokenAction& action) {
+    const bool wasPending = !calculator_.enterEnabled();
+    try {
+        runAction(action);
+    } catch (const engine::EngineError& error) {
+        errorShown_ = true;
+        *notes_ << withoutTrailingBlanks(std::string("[Error] ") + error.what()) << '\n';
+    } catch (const std::bad_alloc&) {
+        errorShown_ = true;
+        *notes_ << "[Error] " << engine::kOutOfMemoryMessage << '\n';
+    }
+    if (!wasPending && !calculator_.enterEnabled()) {
+        // The display shows the error; without the display it is a note.
+        errorShown_ = true;
+        if (notesApart_) {
+            *notes_ << calculator_.displayLines()[0] << '\n';
+        }
     }
 }
 
 void Session::run(const std::vector<Action>& actions) {
     for (const Action& action : actions) {
-        const bool wasPending = !calculator_.enterEnabled();
-        try {
-            runAction(action);
-        } catch (const engine::EngineError& error) {
-            errorShown_ = true;
-            *notes_ << withoutTrailingBlanks(std::string("[Error] ") + error.what()) << '\n';
-        } catch (const std::bad_alloc&) {
-            errorShown_ = true;
-            *notes_ << "[Error] " << engine::kOutOfMemoryMessage << '\n';
-        }
-        if (!wasPending && !calculator_.enterEnabled()) {
-            // The display shows the error; without the display it is a note.
-            errorShown_ = true;
-            if (notesApart_) {
-                *notes_ << calculator_.displayLines()[0] << '\n';
-            }
+        runShowingErrors({action.kind, action.command, action.key, action.text});
+    }
+}
+
+std::optional<std::string> Session::runLine(std::string_view line) {
+    // Every name is checked before anything runs; then the tokens are read
+    // again where they stand, so a long line is never copied token by token.
+    std::size_t pos = 0;
+    for (std::string_view token = nextToken(line, pos); !token.empty();
+         token = nextToken(line, pos)) {
+        if (!readToken(token)) {
+            return std::string(token);
         }
     }
+    pos = 0;
+    for (std::string_view token = nextToken(line, pos); !token.empty();
+         token = nextToken(line, pos)) {
+        runShowingErrors(*readToken(token));
+    }
+    return std::nullopt;
 }
 
 std::vector<std::string> Session::displayText() const {
@@ -113,7 +141,8 @@ void Session::printResult() {
             *notes_ << withoutTrailingBlanks(std::string("[Error] ") + error.what()) << '\n';
         }
     }
-    out_.flush();
+}
+
 void Session::printReadout() {
     const std::optional<calculator::Readout> r = calculator::readoutOf(calculator_);
     if (!r) {
@@ -130,10 +159,40 @@ void Session::printReadout() {
 }
 
 void Session::printDisplay() {
-    for (const std::string& line : displayText()) {
-        out_ << line << '\n';
+    // Built in one reused buffer and written at once: a script of a line a
+    // token prints this millions of times.
+    std::string& text = printed_;
+    text.clear();
+    const auto& display = calculator_.displayLines();
+    for (int line = 0; line < calculator::Calculator::kDisplayLines; ++line) {
+        const std::string& shown = display[static_cast<std::size_t>(line)];
+        if (calculator_.stackNumbering()) {
+            text += std::to_string(calculator::Calculator::kDisplayLines - line);
+            text += ':';
+            if (!blank(shown)) {
+                text += ' ';
+            }
+        }
+        text += trimmed(shown);
+        text += '\n';
     }
-    out_.flush();
+    text += '>';
+    const std::string& input = calculator_.inputText();
+    if (!blank(input)) {
+        text += ' ';
+        text += trimmed(input);
+    }
+    text += '\n';
+    out_.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+bool Session::readLine(std::istream& in, std::string& line) {
+    // Whoever reads the output may be waiting for it before it writes more
+    // input: everything printed goes out before a read that could wait.
+    if (in.rdbuf() == nullptr || in.rdbuf()->in_avail() <= 0) {
+        out_.flush();
+    }
+    return static_cast<bool>(std::getline(in, line));
 }
 
 } // namespace quarnel::cli

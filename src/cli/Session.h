@@ -3,8 +3,11 @@
 #include "calculator/Calculator.h"
 #include "cli/Script.h"
 
+#include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quarnel::cli {
@@ -20,12 +23,22 @@ class Session final : public calculator::CalculatorHost {
     // Runs the actions in order. An engine error abandons the rest of its own
     // action only; the following actions still run.
     void run(const std::vector<Action>& actions);
+    // Runs the tokens of one line as run() runs their actions. When a token
+    // names an unknown command or key nothing runs, and that token is returned.
+    std::optional<std::string> runLine(std::string_view line);
     // The five display lines (with level numbers while numbering is on) and
-    // the input line, without trailing blanks.
+    // the input line, without trailing blanks. The text is not flushed here:
+    // readLine and the end of the program do that.
     void printDisplay();
     // The readout of the value shown, one "[Readout] ..." line per field;
     // nothing when there is no value.
     void printReadout();
+    // The next line of `in`, as std::getline reads it. What was printed is
+    // flushed first unless more input is already waiting, so a reader that
+    // waits for each display gets it, and a long script is not written out a
+    // line at a time. `in` should not be tied to the output stream, or every
+    // read flushes it anyway.
+    bool readLine(std::istream& in, std::string& line);
     std::vector<std::string> displayText() const;
     // Level 1 reduced to the word size, whole, on a line of its own; nothing
     // for an empty stack.
@@ -45,12 +58,14 @@ class Session final : public calculator::CalculatorHost {
     void stackViewShown() override;
 
   private:
-    void runAction(const Action& action);
+    void runAction(const TokenAction& action);
+    void runShowingErrors(const TokenAction& action);
 
     std::ostream& out_;
     std::ostream* notes_ = &out_;
     bool notesApart_ = false;
     bool errorShown_ = false;
+    std::string printed_; // printDisplay's buffer, kept for its capacity
     calculator::Calculator calculator_;
 };
 

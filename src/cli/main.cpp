@@ -210,12 +210,11 @@ class Runner {
 
     // Runs one line of tokens and prints the display or the result; false
     // when it named an unknown command or key (then nothing of it ran).
-    bool runLine(const std::vector<std::string>& tokens) {
-        const ParsedScript script = quarnel::cli::parseTokens(tokens);
-        if (reportUnknown(script)) {
+    bool runLine(std::string_view line) {
+        if (const std::optional<std::string> unknown = session_.runLine(line)) {
+            reportUnknown({{}, unknown});
             return false;
         }
-        session_.run(script.actions);
         if (result_) {
             session_.printResult();
         } else {
@@ -225,6 +224,7 @@ class Runner {
     }
 
     int status() const { return session_.errorShown() ? kErrorShown : 0; }
+    bool readLine(std::istream& in, std::string& line) { return session_.readLine(in, line); }
 
   private:
     Session& session_;
@@ -234,8 +234,8 @@ class Runner {
 // Standard input or a file, line by line; ends at the first unknown name.
 int runStream(std::istream& in, Runner& runner) {
     std::string line;
-    while (std::getline(in, line)) {
-        if (!runner.runLine(quarnel::cli::splitTokens(line))) {
+    while (runner.readLine(in, line)) {
+        if (!runner.runLine(line)) {
             return finish(kUsageError);
         }
         if (!std::cout) {
@@ -249,14 +249,18 @@ int runStream(std::istream& in, Runner& runner) {
 // and the session goes on; it still decides the exit status.
 int runTerminal(Runner& runner) {
     bool unknownSeen = false;
-    while (char* raw = readline("quarnel> ")) {
+    for (;;) {
+        std::cout.flush(); // the display before the prompt
+        char* raw = readline("quarnel> ");
+        if (raw == nullptr) {
+            break;
+        }
         const std::string line = raw;
         std::free(raw);
-        const std::vector<std::string> tokens = quarnel::cli::splitTokens(line);
-        if (!tokens.empty()) {
+        if (!quarnel::cli::splitTokens(line).empty()) {
             add_history(line.c_str());
         }
-        unknownSeen = !runner.runLine(tokens) || unknownSeen;
+        unknownSeen = !runner.runLine(line) || unknownSeen;
         if (!std::cout) {
             return finish(kErrorShown);
         }
@@ -270,6 +274,10 @@ int runTerminal(Runner& runner) {
 int main(int argc, char** argv) {
     // A closed pipe is reported as a failed write instead of ending the process.
     std::signal(SIGPIPE, SIG_IGN);
+    // Streams of their own, and reading does not flush: Session::readLine
+    // decides when the output goes out.
+    std::ios::sync_with_stdio(false);
+    std::cin.tie(nullptr);
 
     Options options;
     if (const std::optional<int> status = parseOptions(argc, argv, options)) {
@@ -292,7 +300,12 @@ int main(int argc, char** argv) {
     Runner runner(session, options.result);
 
     if (options.tokensGiven) {
-        if (!runner.runLine(options.tokens)) {
+        std::string line;
+        for (const std::string& token : options.tokens) {
+            line += token;
+            line += ' ';
+        }
+        if (!runner.runLine(line)) {
             return kUsageError;
         }
         return finish(runner.status());

@@ -9,6 +9,8 @@ namespace quarnel::calculator {
 struct CalculatorProbe {
     static const StackList& undo(const Calculator& c) { return c.undoStack_; }
     static const std::string& lastInput(const Calculator& c) { return c.lastInput_; }
+    // The state a command leaves for a moment when it rewrites the line itself.
+    static void skipNextCheck(Calculator& c) { c.skipInputCheck_ = true; }
 };
 
 } // namespace quarnel::calculator

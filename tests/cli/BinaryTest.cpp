@@ -95,6 +95,7 @@ INSTANTIATE_TEST_SUITE_P(Runs, BinaryTest, testing::Values(
     BinaryCase{"UnknownCommandRunsNothing", {"1", "[ENT]", "[Frobnicate]"}, "", 2, "", "quarnel-cli: unknown command [Frobnicate]\n"},
     BinaryCase{"UnknownKey", {"<Home>"}, "", 2, "", "quarnel-cli: unknown command <Home>\n"},
     BinaryCase{"UnknownNameOnAStandardInputLine", {}, "1 [ENT]\n[Nope] 2 [ENT]\n3 [ENT]\n", 2, "5:\n4:\n3:\n2:\n1: 1\n>\n", "quarnel-cli: unknown command [Nope]\n"},
+    BinaryCase{"UnknownNameLateOnALineRunsNoneOfIt", {}, "1 [ENT]\n[Depth] 2 <Nope>\n", 2, "5:\n4:\n3:\n2:\n1: 1\n>\n", "quarnel-cli: unknown command <Nope>\n"},
     BinaryCase{"EngineErrorThenTheRest", {"[Numbering]", "8", "[STWS]", "5", "[ENT]", "100", "[DIV]", "[Depth]"}, "", 1, "[Error] Division by zero!\n[Quarnel] 1 object(s) on stack.\n\n\n\n\n5\n> 100\n", ""},
     BinaryCase{"CommandErrorInTheDisplay", {"[Numbering]", "[+]"}, "", 1, "Error: Too few arguments\nPress Clear [CLR]\n\n\n\n>\n", ""},
     BinaryCase{"ErrorOnAnEarlierLineStillCounts", {"-r"}, "[Drop]\n[CLR] 2 [ENT]\n", 1, "2\n", "Error: Too few arguments\n"},

@@ -32,10 +32,9 @@ TEST(GoldenTest, EveryCaseGivesItsRecordedOutput) {
         std::ostringstream out;
         Session session(out);
         // As quarnel-cli runs standard input: each line, then the display.
-        for (std::string script; std::getline(input, script);) {
-            const ParsedScript parsed = parseTokens(splitTokens(script));
-            ASSERT_FALSE(parsed.unknown) << *parsed.unknown;
-            session.run(parsed.actions);
+        for (std::string script; session.readLine(input, script);) {
+            const std::optional<std::string> unknown = session.runLine(script);
+            ASSERT_FALSE(unknown) << *unknown;
             session.printDisplay();
         }
         EXPECT_EQ(out.str(), unescape(line.substr(tab + 1))) << line.substr(0, tab);
