@@ -140,6 +140,18 @@ TEST(StackListTest, EqualityComparesTexts) {
     shifted.eraseFront(45);
     const StackList plain = StackList::fromVector(model);
     EXPECT_TRUE(plain == shifted);
+    // Copies of one list, one cut at the front, share blocks at other positions;
+    // here they differ only within their first block.
+    Model head(100, "7");
+    for (std::size_t i = 0; i < 31; ++i) {
+        head[i] = std::to_string(i);
+    }
+    StackList cut = StackList::fromVector(head);
+    StackList popped = cut;
+    cut.eraseFront(1);
+    popped.pop_back();
+    EXPECT_FALSE(cut == popped);
+    EXPECT_TRUE(cut == StackList::fromVector(Model(head.begin() + 1, head.end())));
     for (const std::size_t changed : {std::size_t{0}, std::size_t{1500}, model.size() - 1}) {
         Model other = model;
         other[changed] += "0";
