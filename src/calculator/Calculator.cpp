@@ -166,9 +166,15 @@ void Calculator::redrawStack() {
     // Line 1 (top) shows level 5, line 5 (bottom) level 1. Lines are written
     // top to bottom, so an entry the engine refuses stops the redraw there.
     const std::size_t count = stack_.size();
+    std::string entry; // one buffer for the shown entries
     for (int line = 0; line < kDisplayLines; ++line) {
         const auto level = static_cast<std::size_t>(kDisplayLines - line);
-        display_[line] = level <= count ? formatEntry(stack_.level(level)) : std::string();
+        if (level <= count) {
+            stack_.entry(count - level).copyTo(entry);
+            display_[line] = formatEntry(entry);
+        } else {
+            display_[line].clear();
+        }
     }
 }
 

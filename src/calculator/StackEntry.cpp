@@ -1,6 +1,7 @@
 #include "calculator/StackEntry.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cstring>
 #include <utility>
@@ -28,6 +29,33 @@ int digitSet(char c) {
         return 2;
     }
     return 3;
+}
+
+// The digits of every byte value, lowest bits first: 8 binary or 2 hex digits.
+template <std::size_t digits> constexpr std::array<std::array<char, digits>, 256> byteDigits() {
+    std::array<std::array<char, digits>, 256> table{};
+    constexpr unsigned width = 8 / digits;
+    for (unsigned byte = 0; byte < 256; ++byte) {
+        for (unsigned d = 0; d < digits; ++d) {
+            table[byte][d] = kHexDigits[(byte >> (d * width)) & ((1U << width) - 1)];
+        }
+    }
+    return table;
+}
+constexpr auto kBinBytes = byteDigits<8>();
+constexpr auto kHexBytes = byteDigits<2>();
+
+// Writes `length` digits packed `digits` to a byte, a whole byte at a time.
+template <std::size_t digits>
+void unpack(const unsigned char* payload, std::size_t length,
+            const std::array<std::array<char, digits>, 256>& table, char* out) {
+    const std::size_t whole = length / digits;
+    for (std::size_t i = 0; i < whole; ++i) {
+        std::memcpy(out + i * digits, table[payload[i]].data(), digits);
+    }
+    if (length % digits != 0) {
+        std::memcpy(out + whole * digits, table[payload[whole]].data(), length % digits);
+    }
 }
 
 unsigned digitValue(char c) {
@@ -137,30 +165,45 @@ std::size_t StackEntry::size() const {
 }
 
 std::string StackEntry::text() const {
+    std::string text;
+    copyTo(text);
+    return text;
+}
+
+void StackEntry::copyTo(std::string& out) const {
     const Kind k = kind();
     if (k == Kind::Heap) {
-        return heap()->text;
+        out = heap()->text;
+        return;
     }
     const std::size_t length = bytes_[1];
     const unsigned char* payload = bytes_ + 2;
     if (k == Kind::Plain) {
-        return std::string(reinterpret_cast<const char*>(payload), length);
+        out.assign(reinterpret_cast<const char*>(payload), length);
+        return;
     }
-    const unsigned width = k == Kind::Bin ? 1 : k == Kind::Oct ? 3 : 4;
-    const unsigned mask = (1U << width) - 1;
-    std::string text(length, '0');
-    std::size_t bit = 0;
-    for (char& c : text) {
-        const std::size_t at = bit / 8;
-        const unsigned shift = bit % 8;
-        unsigned window = payload[at];
-        if (shift + width > 8) {
-            window |= static_cast<unsigned>(payload[at + 1]) << 8;
+    out.resize(length);
+    switch (k) {
+    case Kind::Bin:
+        unpack<8>(payload, length, kBinBytes, out.data());
+        break;
+    case Kind::Hex:
+        unpack<2>(payload, length, kHexBytes, out.data());
+        break;
+    default: {
+        std::size_t bit = 0;
+        for (char& c : out) {
+            const std::size_t at = bit / 8;
+            const unsigned shift = bit % 8;
+            unsigned window = payload[at];
+            if (shift + 3 > 8) {
+                window |= static_cast<unsigned>(payload[at + 1]) << 8;
+            }
+            c = static_cast<char>('0' + ((window >> shift) & 7U));
+            bit += 3;
         }
-        c = kHexDigits[(window >> shift) & mask];
-        bit += width;
     }
-    return text;
+    }
 }
 
 bool operator==(const StackEntry& a, const StackEntry& b) {

@@ -23,6 +23,8 @@ class StackEntry {
     ~StackEntry() { release(); }
 
     std::string text() const;
+    // The text into `out`, reusing its storage.
+    void copyTo(std::string& out) const;
     std::size_t size() const;
     // True when the text is held on the heap rather than packed.
     bool onHeap() const { return kind() == Kind::Heap; }
