@@ -191,6 +191,7 @@ void Calculator::redrawStack() {
     // Line 1 (top) shows level 5, line 5 (bottom) level 1. Lines are written
     // top to bottom, so an entry the engine refuses stops the redraw there.
     const std::size_t count = stack_.size();
+    std::string entry; // one buffer for the shown entries
     for (int line = 0; line < kDisplayLines; ++line) {
         const auto level = static_cast<std::size_t>(kDisplayLines - line);
         std::string& shown = display_[static_cast<std::size_t>(line)];
@@ -200,7 +201,7 @@ void Calculator::redrawStack() {
         }
         // formatEntry, but an entry already in normal form (the common case)
         // is copied into the line's own buffer.
-        const std::string& entry = stack_.level(level);
+        stack_.entry(count - level).copyTo(entry);
         if (alreadyNormal(entry, base_, wordSize_)) {
             shown.assign(entry);
         } else {

@@ -1,33 +1,40 @@
 #pragma once
 
+#include "calculator/StackEntry.h"
+
+#include <array>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <iterator>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace quarnel::calculator {
 
 // The calculator's list of entries: element 0 is the deepest entry, the last
-// element is level 1. Entries live in shared fixed-size chunks that are copied
-// only when written, so copying a whole list (the undo copy before every
-// change) costs one pointer per chunk, and a push or pop touches one chunk.
+// element is level 1. Entries sit in blocks of 32 under a shallow tree of
+// 32-wide nodes, with the newest block (the tail) beside the tree. Copies share
+// every node; a write copies only the nodes on its path (the tail, or one node
+// per tree level), so copying a whole list (the undo copy before every change)
+// costs a few pointer copies and the first write after it stays small at any
+// depth. Entries are packed StackEntry values; reading one gives its text.
 class StackList {
   public:
-    static constexpr std::size_t kChunkSize = 1024;
+    static constexpr unsigned kBits = 5;
+    static constexpr std::size_t kWidth = std::size_t{1} << kBits; // entries per block
 
     class const_iterator {
       public:
-        using iterator_category = std::forward_iterator_tag;
+        using iterator_concept = std::forward_iterator_tag;
+        using iterator_category = std::input_iterator_tag;
         using value_type = std::string;
         using difference_type = std::ptrdiff_t;
-        using pointer = const std::string*;
-        using reference = const std::string&;
+        using reference = std::string;
 
         const_iterator() = default;
-        reference operator*() const { return (*list_->chunks_[chunk_])[offset_]; }
-        pointer operator->() const { return &**this; }
+        std::string operator*() const { return block_[index_ % kWidth].text(); }
         const_iterator& operator++();
         const_iterator operator++(int) {
             const_iterator old = *this;
@@ -35,33 +42,38 @@ class StackList {
             return old;
         }
         friend bool operator==(const const_iterator& a, const const_iterator& b) {
-            return a.chunk_ == b.chunk_ && a.offset_ == b.offset_;
+            return a.index_ == b.index_;
         }
 
       private:
         friend class StackList;
-        const_iterator(const StackList* list, std::size_t chunk, std::size_t offset)
-            : list_(list), chunk_(chunk), offset_(offset) {}
+        const_iterator(const StackList* list, std::size_t index);
         const StackList* list_ = nullptr;
-        std::size_t chunk_ = 0;
-        std::size_t offset_ = 0;
+        std::size_t index_ = 0; // position among all slots, dead ones included
+        const StackEntry* block_ = nullptr;
     };
 
     StackList() = default;
     StackList(std::initializer_list<std::string> entries);
+    StackList(const StackList& other) noexcept;
+    StackList(StackList&& other) noexcept;
+    StackList& operator=(const StackList& other) noexcept;
+    StackList& operator=(StackList&& other) noexcept;
+    ~StackList();
     static StackList fromVector(std::vector<std::string> entries);
 
-    std::size_t size() const { return size_; }
-    bool empty() const { return size_ == 0; }
+    std::size_t size() const { return end_ - start_; }
+    bool empty() const { return end_ == start_; }
 
     // Element i, counted from the deepest entry (0).
-    const std::string& operator[](std::size_t i) const;
+    std::string operator[](std::size_t i) const { return entry(i).text(); }
+    const StackEntry& entry(std::size_t i) const;
     // Level n (1 = top); n must be within 1..size().
-    const std::string& level(std::size_t n) const { return (*this)[size_ - n]; }
-    const std::string& back() const { return level(1); }
+    std::string level(std::size_t n) const { return (*this)[size() - n]; }
+    std::string back() const { return level(1); }
 
-    const_iterator begin() const { return {this, 0, 0}; }
-    const_iterator end() const { return {this, chunks_.size(), 0}; }
+    const_iterator begin() const { return {this, start_}; }
+    const_iterator end() const { return {this, end_}; }
 
     void push_back(std::string entry);
     void pop_back();
@@ -80,16 +92,42 @@ class StackList {
     friend bool operator==(const StackList& a, const StackList& b);
 
   private:
-    using Chunk = std::vector<std::string>;
-    // Chunk c ready for writing: copied first if another list shares it.
-    Chunk& writable(std::size_t c);
+    struct Node {
+        std::atomic<std::uint32_t> refs{1};
+        bool leaf = false;
+    };
+    struct Inner : Node {
+        std::array<Node*, kWidth> children{};
+    };
+    struct Leaf : Node {
+        Leaf() { leaf = true; }
+        std::array<StackEntry, kWidth> entries;
+    };
 
-    // Every chunk holds at least one entry; all chunks but the first and the
-    // last hold exactly kChunkSize, so an index is found without a search.
-    std::vector<std::shared_ptr<Chunk>> chunks_;
-    std::size_t size_ = 0;
-    std::uint64_t stamp_ = 0;
+    static void release(Node* node) noexcept;
+    static void hold(Node* node) noexcept;
+    // The node in `slot` ready for writing: made if missing, copied first if
+    // another list or node shares it.
+    static Inner* ownInner(Node*& slot);
+    static Leaf* ownLeaf(Node*& slot);
+
+    // Slots are counted from the first ever written; start_ and end_ bound the
+    // live ones. Slots below tailStart() are in the tree, the rest in tail_.
+    std::size_t tailStart() const { return end_ == 0 ? 0 : ((end_ - 1) >> kBits) << kBits; }
+    const StackEntry* blockOf(std::size_t slot) const;
+    void pushTailIntoTree();
+    Node* popTree(Node* node, unsigned shift, std::size_t last);
+    // Drops the tree blocks wholly below start_ and renumbers the slots so the
+    // tree stays no taller than its live entries need.
+    void trimFront();
     void written();
+
+    Node* root_ = nullptr; // an Inner at level shift_, or null
+    Node* tail_ = nullptr; // a Leaf, null when the list is empty
+    unsigned shift_ = kBits;
+    std::size_t start_ = 0;
+    std::size_t end_ = 0;
+    std::uint64_t stamp_ = 0;
 };
 
 } // namespace quarnel::calculator

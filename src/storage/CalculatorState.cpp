@@ -154,10 +154,9 @@ SaveOutcome saveCalculatorState(const SettingsStore& store,
     BackupContent backup;
     backup.base = values.base;
     backup.wordSize = values.wordSize;
-    backup.entries.reserve(calculator.stack().size());
-    for (const std::string& entry : calculator.stack()) {
-        backup.entries.emplace_back(entry);
-    }
+    // The texts the backup's views point into, kept until the write is done.
+    const std::vector<std::string> texts = calculator.stack().toVector();
+    backup.entries.assign(texts.begin(), texts.end());
     return store.write(writeSettings(values), backup, onBackupFailure);
 }
 

@@ -1,0 +1,220 @@
+#include "calculator/StackEntry.h"
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <cstring>
+#include <utility>
+
+namespace quarnel::calculator {
+
+struct StackEntry::HeapText {
+    std::atomic<std::size_t> refs{1};
+    std::string text;
+};
+
+namespace {
+
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+// The narrowest digit set holding c: 0 binary, 1 octal, 2 0-9A-F, 3 none.
+int digitSet(char c) {
+    if (c == '0' || c == '1') {
+        return 0;
+    }
+    if (c >= '2' && c <= '7') {
+        return 1;
+    }
+    if (c == '8' || c == '9' || (c >= 'A' && c <= 'F')) {
+        return 2;
+    }
+    return 3;
+}
+
+// The digits of every byte value, lowest bits first: 8 binary or 2 hex digits.
+template <std::size_t digits> constexpr std::array<std::array<char, digits>, 256> byteDigits() {
+    std::array<std::array<char, digits>, 256> table{};
+    constexpr unsigned width = 8 / digits;
+    for (unsigned byte = 0; byte < 256; ++byte) {
+        for (unsigned d = 0; d < digits; ++d) {
+            table[byte][d] = kHexDigits[(byte >> (d * width)) & ((1U << width) - 1)];
+        }
+    }
+    return table;
+}
+constexpr auto kBinBytes = byteDigits<8>();
+constexpr auto kHexBytes = byteDigits<2>();
+
+// Writes `length` digits packed `digits` to a byte, a whole byte at a time.
+template <std::size_t digits>
+void unpack(const unsigned char* payload, std::size_t length,
+            const std::array<std::array<char, digits>, 256>& table, char* out) {
+    const std::size_t whole = length / digits;
+    for (std::size_t i = 0; i < whole; ++i) {
+        std::memcpy(out + i * digits, table[payload[i]].data(), digits);
+    }
+    if (length % digits != 0) {
+        std::memcpy(out + whole * digits, table[payload[whole]].data(), length % digits);
+    }
+}
+
+unsigned digitValue(char c) {
+    return c <= '9' ? static_cast<unsigned>(c - '0') : static_cast<unsigned>(c - 'A' + 10);
+}
+
+} // namespace
+
+StackEntry::HeapText* StackEntry::heap() const {
+    HeapText* text = nullptr;
+    std::memcpy(&text, bytes_ + kPointerAt, sizeof text);
+    return text;
+}
+
+void StackEntry::clearBytes() noexcept {
+    std::memset(bytes_, 0, kBytes);
+}
+
+void StackEntry::release() noexcept {
+    if (kind() != Kind::Heap) {
+        return;
+    }
+    HeapText* text = heap();
+    if (text->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+        delete text;
+    }
+}
+
+StackEntry::StackEntry(std::string text) {
+    clearBytes();
+    const std::size_t length = text.size();
+    unsigned char* payload = bytes_ + 2;
+    if (length <= kPayload) {
+        bytes_[0] = static_cast<unsigned char>(Kind::Plain);
+        bytes_[1] = static_cast<unsigned char>(length);
+        std::memcpy(payload, text.data(), length);
+        return;
+    }
+    int set = 0;
+    if (length <= kPayload * 8) {
+        for (const char c : text) {
+            set = std::max(set, digitSet(c));
+            if (set == 3) {
+                break;
+            }
+        }
+    } else {
+        set = 3;
+    }
+    static constexpr unsigned kWidth[] = {1, 3, 4};
+    if (set < 3 && length * kWidth[set] <= kPayload * 8) {
+        const unsigned width = kWidth[set];
+        bytes_[0] = static_cast<unsigned char>(set == 0   ? Kind::Bin
+                                               : set == 1 ? Kind::Oct
+                                                          : Kind::Hex);
+        bytes_[1] = static_cast<unsigned char>(length);
+        std::size_t bit = 0;
+        for (const char c : text) {
+            const unsigned value = digitValue(c);
+            const std::size_t at = bit / 8;
+            const unsigned shift = bit % 8;
+            payload[at] |= static_cast<unsigned char>(value << shift);
+            if (shift + width > 8) {
+                payload[at + 1] |= static_cast<unsigned char>(value >> (8 - shift));
+            }
+            bit += width;
+        }
+        return;
+    }
+    bytes_[0] = static_cast<unsigned char>(Kind::Heap);
+    auto* held = new HeapText;
+    held->text = std::move(text);
+    std::memcpy(bytes_ + kPointerAt, &held, sizeof held);
+}
+
+StackEntry::StackEntry(const StackEntry& other) noexcept {
+    std::memcpy(bytes_, other.bytes_, kBytes);
+    if (kind() == Kind::Heap) {
+        heap()->refs.fetch_add(1, std::memory_order_relaxed);
+    }
+}
+
+StackEntry::StackEntry(StackEntry&& other) noexcept {
+    std::memcpy(bytes_, other.bytes_, kBytes);
+    other.clearBytes();
+}
+
+StackEntry& StackEntry::operator=(const StackEntry& other) noexcept {
+    if (this != &other) {
+        StackEntry copy(other);
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
+StackEntry& StackEntry::operator=(StackEntry&& other) noexcept {
+    if (this != &other) {
+        release();
+        std::memcpy(bytes_, other.bytes_, kBytes);
+        other.clearBytes();
+    }
+    return *this;
+}
+
+std::size_t StackEntry::size() const {
+    return kind() == Kind::Heap ? heap()->text.size() : bytes_[1];
+}
+
+std::string StackEntry::text() const {
+    std::string text;
+    copyTo(text);
+    return text;
+}
+
+void StackEntry::copyTo(std::string& out) const {
+    const Kind k = kind();
+    if (k == Kind::Heap) {
+        out = heap()->text;
+        return;
+    }
+    const std::size_t length = bytes_[1];
+    const unsigned char* payload = bytes_ + 2;
+    if (k == Kind::Plain) {
+        out.assign(reinterpret_cast<const char*>(payload), length);
+        return;
+    }
+    out.resize(length);
+    switch (k) {
+    case Kind::Bin:
+        unpack<8>(payload, length, kBinBytes, out.data());
+        break;
+    case Kind::Hex:
+        unpack<2>(payload, length, kHexBytes, out.data());
+        break;
+    default: {
+        std::size_t bit = 0;
+        for (char& c : out) {
+            const std::size_t at = bit / 8;
+            const unsigned shift = bit % 8;
+            unsigned window = payload[at];
+            if (shift + 3 > 8) {
+                window |= static_cast<unsigned>(payload[at + 1]) << 8;
+            }
+            c = static_cast<char>('0' + ((window >> shift) & 7U));
+            bit += 3;
+        }
+    }
+    }
+}
+
+bool operator==(const StackEntry& a, const StackEntry& b) {
+    // A text always packs the same way, and unused bytes stay zero.
+    if (a.kind() != b.kind()) {
+        return false;
+    }
+    if (a.kind() == StackEntry::Kind::Heap) {
+        return a.heap() == b.heap() || a.heap()->text == b.heap()->text;
+    }
+    return std::memcmp(a.bytes_, b.bytes_, StackEntry::kBytes) == 0;
+}
+
+} // namespace quarnel::calculator
