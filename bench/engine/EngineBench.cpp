@@ -2,6 +2,7 @@
 // next to a native 128-bit integer doing the same text-in, text-out work and,
 // when built, the plain digit-by-digit transcription kept with the tests.
 
+#include "BitsBench.h"
 #include "LongTextBench.h"
 #include "NativeBaseline.h"
 #include "Operands.h"
@@ -244,6 +245,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     quarnel::bench::registerWordSizeBenchmarks();
     quarnel::bench::registerLongTextBenchmarks();
+    quarnel::bench::registerBitToolBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

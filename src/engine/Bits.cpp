@@ -59,6 +59,13 @@ Word lowMask(int bits, std::size_t n) {
     return m;
 }
 
+// Clears every bit from bit n up.
+void keepLow(Word& w, std::size_t n) {
+    for (std::size_t i = n / 64; i < w.size(); ++i) {
+        w[i] &= i * 64 < n ? (Limb{1} << (n % 64)) - 1 : 0;
+    }
+}
+
 bool bitAt(const Word& w, std::size_t bit) {
     return ((w[bit / 64] >> (bit % 64)) & 1U) != 0;
 }
@@ -357,7 +364,7 @@ std::string FieldExtractInBase(std::string_view value, std::string_view start,
             const std::size_t size = countOf(w);
             requireField(a.bits(), from, size);
             shiftRight(a, from);
-            andWith(a, lowMask(a.bits(), size));
+            keepLow(a, size);
             return a;
         },
         value, start, width);

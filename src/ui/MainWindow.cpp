@@ -515,6 +515,8 @@ void MainWindow::applyMenuStates() {
     enableMenu("File1", !demoMenus_);
     enableMenu("Edit1", states.edit && !demoMenus_);
     enableMenu("Stack1", states.stack && !demoMenus_);
+    // The bit tools work on the stack like the Stack menu's commands.
+    enableMenu("Bits1", states.stack && !demoMenus_);
     enableMenu("Options1", states.options && !demoMenus_);
     enableMenu("Help1", !demoMenus_);
 

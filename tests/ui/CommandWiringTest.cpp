@@ -10,6 +10,7 @@
 #include "ui/MenuTable.h"
 
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 #include <functional>
@@ -130,6 +131,27 @@ TEST_F(CommandWiringTest, NamesCaptionsAndShortcutsAreUnique) {
     EXPECT_EQ(shortcuts.size(), 5u);
 }
 
+// Within the menu bar and within each menu, no two entries share an access key.
+TEST_F(CommandWiringTest, AccessKeysAreUniqueWithinEachMenu) {
+    const auto accessKey = [](const QString& text) {
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        return at >= 0 && at + 1 < text.size() ? text.at(at + 1).toUpper() : QChar();
+    };
+    const auto check = [&](const QList<QAction*>& actions, const QString& where) {
+        std::set<QChar> keys;
+        for (const QAction* a : actions) {
+            const QChar key = accessKey(a->text());
+            if (!key.isNull()) {
+                EXPECT_TRUE(keys.insert(key).second)
+                    << where.toStdString() << ": " << a->text().toStdString();
+            }
+        }
+    };
+    check(window().menuBar()->actions(), QStringLiteral("menu bar"));
+    for (const QMenu* menu : window().findChildren<QMenu*>())
+        check(menu->actions(), menu->title());
+}
+
 TEST_F(CommandWiringTest, ButtonGridHasNoOverlapsAndFitsTheWindow) {
     const QRect client = window().centralWidget()->rect();
     const QRect screen = display()->geometry().united(input()->geometry());
@@ -202,16 +224,16 @@ TEST_F(CommandWiringTest, MenuStatesFollowStackViewAndTheDemo) {
         return window().topMenu(QString::fromLatin1(menu))->menuAction()->isEnabled();
     };
     click({"ViewButton"});
-    EXPECT_FALSE(enabled("Edit1") || enabled("Stack1") || enabled("Options1"));
+    EXPECT_FALSE(enabled("Edit1") || enabled("Stack1") || enabled("Bits1") || enabled("Options1"));
     EXPECT_FALSE(menuItem("LoadStack1")->isEnabled());
     EXPECT_TRUE(menuItem("CloseStackView1")->isEnabled());
     QTest::keyClick(stackMemo(), Qt::Key_F2); // Edit's shortcut is off with its menu
     choose("CloseStackView1");
-    EXPECT_TRUE(enabled("Edit1") && enabled("Stack1") && enabled("Options1"));
+    EXPECT_TRUE(enabled("Edit1") && enabled("Stack1") && enabled("Bits1") && enabled("Options1"));
     EXPECT_TRUE(input()->hasFocus());
 
     window().setDemoMenus(true);
-    for (const char* name : {"File1", "Edit1", "Stack1", "Options1", "Help1"})
+    for (const char* name : {"File1", "Edit1", "Stack1", "Bits1", "Options1", "Help1"})
         EXPECT_FALSE(enabled(name)) << name;
     EXPECT_TRUE(menuItem("QuitDemo1")->isEnabled());
     EXPECT_FALSE(menuItem("Run1")->isEnabled());
