@@ -212,7 +212,7 @@ class Calculator {
     void oneOperand(OneOperand op);
     // The operands of an operation, deepest first; text in the input line is
     // the last one.
-    using Operands = std::array<std::string_view, 4>;
+    using Operands = std::array<std::string, 4>;
     // Takes `count` operands, replaces them with the result of `compute`, or
     // shows "Invalid argument(s)" with nothing changed when the engine
     // refuses a count.

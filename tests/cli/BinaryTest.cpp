@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <poll.h>
 #include <pty.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -16,6 +18,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -186,12 +189,19 @@ TerminalRun runAtTerminal(const std::string& typed) {
         }();
         if (seen > prompts && sent < typed.size()) {
             prompts = seen;
+            // The line editor sets up the terminal around its prompt: a line
+            // typed at that very moment can be dropped.
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
             const std::size_t end = typed.find('\n', sent);
             const std::size_t stop = end == std::string::npos ? typed.size() : end + 1;
             if (::write(master, typed.data() + sent, stop - sent) < 0) {
                 break;
             }
             sent = stop;
+        }
+        pollfd ready{master, POLLIN, 0};
+        if (::poll(&ready, 1, 200) == 0) {
+            continue; // nothing yet; the deadline ends a program that hangs
         }
         const ssize_t got = ::read(master, buffer, sizeof buffer);
         if (got <= 0) {
@@ -200,6 +210,9 @@ TerminalRun runAtTerminal(const std::string& typed) {
         run.screen.append(buffer, static_cast<std::size_t>(got));
     }
     ::close(master);
+    if (std::chrono::steady_clock::now() >= deadline) {
+        ::kill(child, SIGKILL);
+    }
     int raw = 0;
     ::waitpid(child, &raw, 0);
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
