@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace quarnel::calculator {
 namespace {
@@ -22,20 +23,6 @@ std::string inRadix(std::uint64_t v, int radix) {
     return s;
 }
 
-int radixOf(NumberBase base) {
-    switch (base) {
-    case NumberBase::Hex:
-        return 16;
-    case NumberBase::Oct:
-        return 8;
-    case NumberBase::Bin:
-        return 2;
-    case NumberBase::Dec:
-        return 10;
-    }
-    return 10;
-}
-
 Calculator inBase(NumberBase base, int ws) {
     Calculator c;
     c.loadBase(base);
@@ -46,18 +33,19 @@ Calculator inBase(NumberBase base, int ws) {
 // A flip of level 1 is native XOR with the bit, in every base and word size.
 TEST(BitFlip, LevelOneIsXorWithTheBit) {
     std::mt19937_64 random(7);
-    for (const NumberBase base :
-         {NumberBase::Hex, NumberBase::Dec, NumberBase::Oct, NumberBase::Bin}) {
+    for (const auto& [base, radix] :
+         {std::pair{NumberBase::Hex, 16}, std::pair{NumberBase::Dec, 10},
+          std::pair{NumberBase::Oct, 8}, std::pair{NumberBase::Bin, 2}}) {
         for (const int ws : {1, 5, 8, 31, 32, 63, 64}) {
             const std::uint64_t mask = ws == 64 ? ~0ULL : (1ULL << ws) - 1;
             const std::uint64_t v = random() & mask;
             const int bit = static_cast<int>(random() % static_cast<std::uint64_t>(ws));
             Calculator c = inBase(base, ws);
-            c.loadStack({inRadix(v, radixOf(base))});
+            c.loadStack({inRadix(v, radix)});
             c.flipShownBit(bit);
             ASSERT_EQ(c.stack().size(), 1U);
-            EXPECT_EQ(c.stack().back(), inRadix(v ^ (1ULL << bit), radixOf(base)))
-                << "base " << radixOf(base) << " ws " << ws << " bit " << bit;
+            EXPECT_EQ(c.stack().back(), inRadix(v ^ (1ULL << bit), radix))
+                << "base " << radix << " ws " << ws << " bit " << bit;
         }
     }
 }

@@ -55,21 +55,15 @@ struct OneNumber {
 TEST(PasteTest, OneNumberGoesIntoTheEmptyLine) {
     const OneNumber rows[] = {
         {HEX, 64, "0xDEADBEEF", "DEADBEEF"},
-        {HEX, 64, "DEAD BEEF", "DEADBEEF"},
-        {HEX, 64, "DEAD_BEEF", "DEADBEEF"},
         {HEX, 64, "dead'beef", "deadbeef"},
-        {HEX, 64, "  DEADBEEF", "DEADBEEF"},
         {HEX, 64, "\tDEADBEEF \r\n", "DEADBEEF"},
         {HEX, 64, "DE AD\tBE__EF", "DEADBEEF"},
-        {HEX, 64, "$ff", "FF"},
         {HEX, 64, "0FFh", "FF"},
         {HEX, 64, "0x00ff", "FF"},
         {HEX, 64, "0xFFull", "FF"},
         {HEX, 64, "FFu", "FF"},
         {HEX, 64, "0d255", "0d255"}, // a number of the base as it stands wins
         {HEX, 64, "0b1010", "0b1010"},
-        {HEX, 64, "0o17", "F"},
-        {HEX, 64, "-1", "FFFFFFFFFFFFFFFF"},
         {HEX, 8, "-0x2", "FE"},
         {HEX, 8, "0x1FF", "FF"},
         {HEX, 64, "1\u00A0000", "1000"},       // no-break space
@@ -270,17 +264,11 @@ TEST(PasteTest, MarkedNumbersReadAsTheirValueInEveryBase) {
         return std::string(text);
     };
     const auto inBase = [&](std::uint64_t v, NumberBase base) {
-        switch (base) {
-        case NumberBase::Hex:
-            return printed("%" PRIX64, v);
-        case NumberBase::Oct:
-            return printed("%" PRIo64, v);
-        case NumberBase::Bin:
-            return binary(v);
-        case NumberBase::Dec:
-            break;
-        }
-        return printed("%" PRIu64, v);
+        return base == BIN ? binary(v)
+                           : printed(base == HEX   ? "%" PRIX64
+                                     : base == OCT ? "%" PRIo64
+                                                   : "%" PRIu64,
+                                     v);
     };
     for (int round = 0; round < 200; ++round) {
         const std::uint64_t v = random() >> (random() % 64);

@@ -63,25 +63,6 @@ void expectSameAsEachCharacter(const Start& start, std::string_view text) {
 constexpr NumberBase kBases[] = {NumberBase::Hex, NumberBase::Oct, NumberBase::Bin,
                                  NumberBase::Dec};
 
-TEST(TypingTest, ChosenCasesMatchTypingEachCharacter) {
-    struct Case {
-        std::string line;
-        std::string text;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {"", "12G3"},        {"", "G12"},       {"", "1fAz9"},   {"7", "8"},
-        {"1G2", "3"},        {"1G2", "34"},     {"G", "5"},      {"", "0007"},
-        {"12", ""},          {"", "x"},         {"101", "21ab"}, {"-5", "5"},
-        {"ff", "FF"},        {"9", "9a9"},      {"", "N"},       {"0x1", "2"},
-    };
-    // clang-format on
-    for (const NumberBase base : kBases)
-        for (const Case& c : cases)
-            for (const bool skip : {false, true})
-                expectSameAsEachCharacter({base, c.line, skip}, c.text);
-}
-
 TEST(TypingTest, RandomTextMatchesTypingEachCharacter) {
     std::mt19937 random(2026);
     const std::string alphabet = "0123456789abcdefABCDEFgGxXnZ-.+ 01";

@@ -43,7 +43,6 @@ TEST_F(ClipboardTest, PasteKeysAndMenuReadTheClipboardAsOneNumber) {
     };
     const Row rows[] = {
         {"Ctrl+V", "", -1, 0, "0xDEADBEEF", "DEADBEEF", 8},
-        {"Ctrl+V", "", -1, 0, "DEAD BEEF", "DEADBEEF", 8},
         {"Shift+Insert", "", -1, 0, "  dead'beef\n", "deadbeef", 8},
         {"Ctrl+V", "1234", 1, 2, "$f", "1F4", 2},
         {"Paste1", "1234", 1, 2, "0o3", "134", 2},
