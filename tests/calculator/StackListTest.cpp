@@ -13,9 +13,8 @@ using Model = std::vector<std::string>;
 
 std::string randomDigits(std::mt19937& random, std::string_view digits, std::size_t length) {
     std::string text(length, '0');
-    for (char& c : text) {
+    for (char& c : text)
         c = digits[random() % digits.size()];
-    }
     return text;
 }
 
@@ -33,9 +32,8 @@ std::string randomEntry(std::mt19937& random) {
         return randomDigits(random, "0123456789", 15 + random() % 40);
     case 4: {
         std::string any(random() % 30, '\0');
-        for (char& c : any) {
+        for (char& c : any)
             c = static_cast<char>(random() % 256);
-        }
         return any;
     }
     case 5:
@@ -50,9 +48,8 @@ std::string randomEntry(std::mt19937& random) {
 
 void expectSame(const StackList& list, const Model& model) {
     ASSERT_EQ(list.size(), model.size());
-    for (std::size_t i = 0; i < model.size(); ++i) {
+    for (std::size_t i = 0; i < model.size(); ++i)
         ASSERT_EQ(list[i], model[i]) << "element " << i;
-    }
     EXPECT_EQ(list.toVector(), model);
     std::size_t i = 0;
     for (const std::string& entry : list) {
@@ -109,17 +106,14 @@ TEST(StackListTest, MatchesAPlainVectorUnderRandomEditsAndCopies) {
             snapshots.push_back(s);
         }
         if (step % 400 == 0) {
-            for (const Subject& each : subjects) {
+            for (const Subject& each : subjects)
                 expectSame(each.list, each.model);
-            }
         }
     }
-    for (const Subject& each : subjects) {
+    for (const Subject& each : subjects)
         expectSame(each.list, each.model);
-    }
-    for (const Subject& snapshot : snapshots) {
+    for (const Subject& snapshot : snapshots)
         expectSame(snapshot.list, snapshot.model);
-    }
 }
 
 // Lists holding the same texts are equal however they were built (their blocks
@@ -127,25 +121,21 @@ TEST(StackListTest, MatchesAPlainVectorUnderRandomEditsAndCopies) {
 TEST(StackListTest, EqualityComparesTexts) {
     Model model;
     std::mt19937 random(7);
-    for (int i = 0; i < 3000; ++i) {
+    for (int i = 0; i < 3000; ++i)
         model.push_back(randomEntry(random));
-    }
     StackList shifted;
-    for (int i = 0; i < 45; ++i) {
+    for (int i = 0; i < 45; ++i)
         shifted.push_back("x");
-    }
-    for (const std::string& entry : model) {
+    for (const std::string& entry : model)
         shifted.push_back(entry);
-    }
     shifted.eraseFront(45);
     const StackList plain = StackList::fromVector(model);
     EXPECT_TRUE(plain == shifted);
     // Copies of one list, one cut at the front, share blocks at other positions;
     // here they differ only within their first block.
     Model head(100, "7");
-    for (std::size_t i = 0; i < 31; ++i) {
+    for (std::size_t i = 0; i < 31; ++i)
         head[i] = std::to_string(i);
-    }
     StackList cut = StackList::fromVector(head);
     StackList popped = cut;
     cut.eraseFront(1);
@@ -209,9 +199,7 @@ TEST(StackEntryTest, TextsComeBackExactly) {
         EXPECT_EQ(entry.size(), text.size());
         EXPECT_TRUE(entry == moved);
         EXPECT_FALSE(entry == StackEntry(text + "1"));
-        if (row.fullWidth) {
-            EXPECT_FALSE(entry.onHeap()) << row.digits;
-        }
+        EXPECT_FALSE(row.fullWidth && entry.onHeap()) << row.digits;
     }
 }
 
