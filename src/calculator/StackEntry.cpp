@@ -17,18 +17,29 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
-// The narrowest digit set holding c: 0 binary, 1 octal, 2 0-9A-F, 3 none.
-int digitSet(char c) {
-    if (c == '0' || c == '1') {
-        return 0;
+// Per character: the narrowest digit set holding it (0 binary, 1 octal,
+// 2 0-9A-F, 3 none) and its digit value.
+struct DigitInfo {
+    unsigned char set;
+    unsigned char value;
+};
+constexpr std::array<DigitInfo, 256> kDigitInfo = [] {
+    std::array<DigitInfo, 256> table{};
+    for (DigitInfo& info : table) {
+        info = {3, 0};
     }
-    if (c >= '2' && c <= '7') {
-        return 1;
+    for (unsigned v = 0; v < 16; ++v) {
+        const auto c = static_cast<unsigned char>(kHexDigits[v]);
+        table[c] = {static_cast<unsigned char>(v < 2   ? 0
+                                               : v < 8 ? 1
+                                                       : 2),
+                    static_cast<unsigned char>(v)};
     }
-    if (c == '8' || c == '9' || (c >= 'A' && c <= 'F')) {
-        return 2;
-    }
-    return 3;
+    return table;
+}();
+
+const DigitInfo& digitInfo(char c) {
+    return kDigitInfo[static_cast<unsigned char>(c)];
 }
 
 // The digits of every byte value, lowest bits first: 8 binary or 2 hex digits.
@@ -56,10 +67,6 @@ void unpack(const unsigned char* payload, std::size_t length,
     if (length % digits != 0) {
         std::memcpy(out + whole * digits, table[payload[whole]].data(), length % digits);
     }
-}
-
-unsigned digitValue(char c) {
-    return c <= '9' ? static_cast<unsigned>(c - '0') : static_cast<unsigned>(c - 'A' + 10);
 }
 
 } // namespace
@@ -97,10 +104,7 @@ StackEntry::StackEntry(std::string text) {
     int set = 0;
     if (length <= kPayload * 8) {
         for (const char c : text) {
-            set = std::max(set, digitSet(c));
-            if (set == 3) {
-                break;
-            }
+            set = std::max(set, static_cast<int>(digitInfo(c).set));
         }
     } else {
         set = 3;
@@ -112,9 +116,17 @@ StackEntry::StackEntry(std::string text) {
                                                : set == 1 ? Kind::Oct
                                                           : Kind::Hex);
         bytes_[1] = static_cast<unsigned char>(length);
+        if (width == 4) {
+            // Two digits a byte, the first in the low half.
+            for (std::size_t i = 0; i < length; ++i) {
+                payload[i / 2] |=
+                    static_cast<unsigned char>(digitInfo(text[i]).value << (i % 2 * 4));
+            }
+            return;
+        }
         std::size_t bit = 0;
         for (const char c : text) {
-            const unsigned value = digitValue(c);
+            const unsigned value = digitInfo(c).value;
             const std::size_t at = bit / 8;
             const unsigned shift = bit % 8;
             payload[at] |= static_cast<unsigned char>(value << shift);
