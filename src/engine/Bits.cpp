@@ -334,8 +334,28 @@ std::string MaskLeftInBase(std::string_view count, NumberBase base, int ws) {
 }
 
 std::string MaskRightInBase(std::string_view count, NumberBase base, int ws) {
-    return onMask(count, base, ws,
-                  [](int bits, std::size_t width) { return lowMask(bits, width); });
+    if (base == NumberBase::Dec) {
+        return onMask(count, base, ws,
+                      [](int bits, std::size_t width) { return lowMask(bits, width); });
+    }
+    // In a power-of-two base the mask is its top digit and a run of the
+    // highest digit, written directly.
+    detail::requireOperand(count, base);
+    const int bits = effectiveWordSize(ws);
+    return detail::reportingOutOfMemory([&] {
+        const std::size_t width = countOf(detail::parseWord(count, base, bits));
+        if (width > static_cast<std::size_t>(bits)) {
+            detail::failInvalidArgument();
+        }
+        const unsigned digitBits = base == NumberBase::Hex ? 4U : base == NumberBase::Oct ? 3U : 1U;
+        constexpr std::string_view kDigits = "0123456789ABCDEF";
+        std::string text;
+        if (width % digitBits != 0 || width == 0) {
+            text += kDigits[(1U << (width % digitBits)) - 1];
+        }
+        text.append(width / digitBits, kDigits[(1U << digitBits) - 1]);
+        return text;
+    });
 }
 
 std::string SignExtendInBase(std::string_view value, std::string_view width, NumberBase base,
