@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -13,15 +12,6 @@ namespace quarnel::calculator {
 namespace {
 
 using engine::NumberBase;
-
-std::string inRadix(std::uint64_t v, int radix) {
-    char buf[80];
-    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, radix);
-    std::string s(buf, end);
-    for (char& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
 
 Calculator inBase(NumberBase base, int ws) {
     Calculator c;

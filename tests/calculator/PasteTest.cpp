@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <bitset>
 #include <cctype>
 #include <cinttypes>
 #include <cstdio>
@@ -219,10 +218,8 @@ TEST(PasteTest, SeveralLinesAreEnteredAndTheLastStaysInTheLine) {
         EXPECT_EQ(p.calc.paste(row.pasted, at), std::string_view(row.after).size());
         EXPECT_EQ(p.calc.stack(), StackList::fromVector(row.stack));
         EXPECT_EQ(p.calc.inputText(), row.after);
-        std::string entered = CalculatorProbe::lastInput(p.calc);
-        for (char& c : entered)
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        EXPECT_EQ(entered, row.stack.back()) << "Restore Input brings back the last entered";
+        EXPECT_EQ(upper(CalculatorProbe::lastInput(p.calc)), row.stack.back())
+            << "Restore Input brings back the last entered";
         // One step for Undo Last.
         p.calc.run(Command::UndoLast);
         EXPECT_EQ(p.calc.stack(), StackList::fromVector({"1"}));
@@ -253,34 +250,22 @@ TEST(PasteTest, SeveralLinesKeepTheMaximumDepth) {
 // base, with and without a sign.
 TEST(PasteTest, MarkedNumbersReadAsTheirValueInEveryBase) {
     std::mt19937_64 random(11);
-    const auto binary = [](std::uint64_t v) {
-        std::string bits = std::bitset<64>(v).to_string();
-        const std::size_t one = bits.find('1');
-        return one == std::string::npos ? std::string("0") : bits.substr(one);
-    };
     const auto printed = [&](const char* format, std::uint64_t v) {
         char text[40];
         std::snprintf(text, sizeof text, format, v);
         return std::string(text);
     };
-    const auto inBase = [&](std::uint64_t v, NumberBase base) {
-        return base == BIN ? binary(v)
-                           : printed(base == HEX   ? "%" PRIX64
-                                     : base == OCT ? "%" PRIo64
-                                                   : "%" PRIu64,
-                                     v);
-    };
     for (int round = 0; round < 200; ++round) {
         const std::uint64_t v = random() >> (random() % 64);
         const std::string marked[] = {
-            printed("0x%" PRIx64, v), printed("$%" PRIX64 "ULL", v), printed("%" PRIX64 "h", v),
-            "0b" + binary(v) + "u",   printed("0o%" PRIo64, v),      printed("0d%" PRIu64 "u", v),
+            printed("0x%" PRIx64, v),   printed("$%" PRIX64 "ULL", v), printed("%" PRIX64 "h", v),
+            "0b" + inRadix(v, 2) + "u", printed("0o%" PRIo64, v),      printed("0d%" PRIu64 "u", v),
         };
         for (const NumberBase base : {HEX, DEC, BIN, OCT}) {
             for (const std::string& text : marked) {
                 SCOPED_TRACE(text);
-                EXPECT_EQ(readPastedNumber(text, base, 64), inBase(v, base));
-                EXPECT_EQ(readPastedNumber("-" + text, base, 64), inBase(0 - v, base));
+                EXPECT_EQ(readPastedNumber(text, base, 64), inRadix(v, radixOf(base)));
+                EXPECT_EQ(readPastedNumber("-" + text, base, 64), inRadix(0 - v, radixOf(base)));
             }
         }
     }

@@ -1,24 +1,15 @@
 #include "calculator/Readout.h"
+#include "Probe.h"
 #include "calculator/Calculator.h"
 
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <charconv>
 #include <cstdint>
 #include <random>
 
 namespace quarnel::calculator {
 namespace {
-
-std::string inBase(std::uint64_t v, int radix) {
-    char buf[80];
-    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, radix);
-    std::string s(buf, end);
-    for (char& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
 
 // Every field against native 64-bit arithmetic, for seeded values at every
 // word size up to 64, entered in DEC unreduced (so reduction is checked too).
@@ -30,18 +21,18 @@ TEST(Readout, MatchesNativeArithmetic) {
              {std::uint64_t{0}, ~std::uint64_t{0}, std::uint64_t{1} << (ws - 1),
               std::uint64_t{random()}, std::uint64_t{random() >> (64 - ws)}}) {
             const std::uint64_t v = raw & mask;
-            const Readout r = makeReadout(inBase(raw, 10), engine::NumberBase::Dec, ws);
-            EXPECT_EQ(r.hex, inBase(v, 16));
-            EXPECT_EQ(r.dec, inBase(v, 10));
-            EXPECT_EQ(r.oct, inBase(v, 8));
-            EXPECT_EQ(r.bin, inBase(v, 2));
+            const Readout r = makeReadout(inRadix(raw, 10), engine::NumberBase::Dec, ws);
+            EXPECT_EQ(r.hex, inRadix(v, 16));
+            EXPECT_EQ(r.dec, inRadix(v, 10));
+            EXPECT_EQ(r.oct, inRadix(v, 8));
+            EXPECT_EQ(r.bin, inRadix(v, 2));
             EXPECT_EQ(r.setBits, std::popcount(v));
             EXPECT_EQ(r.leadingZeros, std::countl_zero(v) - (64 - ws));
             EXPECT_EQ(r.trailingZeros, v == 0 ? ws : std::countr_zero(v));
             const bool negative = (v >> (ws - 1)) & 1;
             const std::uint64_t magnitude = negative ? ((~v + 1) & mask) : v;
             EXPECT_EQ(r.signedDec,
-                      (negative ? "-" : "") + inBase(magnitude == 0 ? v : magnitude, 10))
+                      (negative ? "-" : "") + inRadix(magnitude == 0 ? v : magnitude, 10))
                 << "ws " << ws << " v " << v;
         }
     }

@@ -60,21 +60,12 @@ void expectSameAsEachCharacter(const Start& start, std::string_view text) {
     }
 }
 
-constexpr NumberBase kBases[] = {NumberBase::Hex, NumberBase::Oct, NumberBase::Bin,
-                                 NumberBase::Dec};
-
 TEST(TypingTest, RandomTextMatchesTypingEachCharacter) {
     std::mt19937 random(2026);
-    const std::string alphabet = "0123456789abcdefABCDEFgGxXnZ-.+ 01";
-    const auto randomText = [&](std::size_t maxLength) {
-        std::string text(random() % (maxLength + 1), ' ');
-        for (char& ch : text)
-            ch = alphabet[random() % alphabet.size()];
-        return text;
-    };
+    const std::string_view alphabet = "0123456789abcdefABCDEFgGxXnZ-.+ 01";
     for (int round = 0; round < 400; ++round) {
-        const Start start{kBases[random() % 4], randomText(6), random() % 4 == 0};
-        expectSameAsEachCharacter(start, randomText(24));
+        const Start start{kBases[random() % 4], randomText(random, alphabet, 6), random() % 4 == 0};
+        expectSameAsEachCharacter(start, randomText(random, alphabet, 24));
     }
 }
 
@@ -112,9 +103,7 @@ TEST(TypingTest, TokensInARowMatchTypingEachCharacter) {
                 break;
             }
             default: {
-                std::string text(random() % 5, ' ');
-                for (char& ch : text)
-                    ch = alphabet[random() % alphabet.size()];
+                const std::string text = randomText(random, alphabet, 4);
                 atOnce.typeText(text);
                 linesAfterEachCharacter(oneByOne, text);
                 break;

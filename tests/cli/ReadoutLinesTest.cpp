@@ -1,12 +1,12 @@
 // The terminal's [Readout] lines: their order and form, for the value shown.
 
+#include "../calculator/Probe.h"
 #include "cli/Script.h"
 #include "cli/Session.h"
 
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <charconv>
 #include <cstdint>
 #include <optional>
 #include <sstream>
@@ -16,14 +16,7 @@
 namespace quarnel::cli {
 namespace {
 
-std::string inRadix(std::uint64_t v, int radix) {
-    char buf[80];
-    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, radix);
-    std::string s(buf, end);
-    for (char& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
+using calculator::inRadix;
 
 std::string run(const std::string& line) {
     std::ostringstream out;

@@ -77,19 +77,22 @@ std::string brief(const std::string& text) {
 }
 
 void Mismatches::compare(const Routine& r, const Args& args) {
+    record(outcome(r.fast, args), outcome(r.reference, args), [&] {
+        return std::string(r.name) + "('" + brief(args.a) + "', '" + brief(args.b) + "', base " +
+               std::to_string(static_cast<int>(args.base)) + ", " + std::to_string(args.ws) + ")";
+    });
+}
+
+void Mismatches::record(const std::string& fast, const std::string& other,
+                        const std::function<std::string()>& call) {
     ++cases_;
-    const std::string fast = outcome(r.fast, args);
-    const std::string ref = outcome(r.reference, args);
-    if (fast != ref && ++count_ <= 12) {
-        samples_ += "\n  " + std::string(r.name) + "('" + brief(args.a) + "', '" + brief(args.b) +
-                    "', base " + std::to_string(static_cast<int>(args.base)) + ", " +
-                    std::to_string(args.ws) + "): fast '" + brief(fast) + "', reference '" +
-                    brief(ref) + "'";
-    }
+    if (fast != other && ++count_ <= 12)
+        samples_ += "\n  " + call() + ": fast '" + brief(fast) + "', other '" + brief(other) + "'";
 }
 
 void Mismatches::expectNone() const {
     EXPECT_EQ(count_, 0) << "of " << cases_ << " cases differ; first ones:" << samples_;
+    EXPECT_GT(cases_, 0);
 }
 
 const char* digitsOf(NumberBase base) {

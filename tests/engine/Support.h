@@ -43,6 +43,9 @@ class Mismatches {
   public:
     void compare(const Routine& r, const Args& args);
     void compare(const std::string& name, const Args& args) { compare(routine(name), args); }
+    // Counts a case; `call` names it when the outcomes differ.
+    void record(const std::string& fast, const std::string& other,
+                const std::function<std::string()>& call);
     void expectNone() const; // fails the current test, showing the first cases
 
   private:
