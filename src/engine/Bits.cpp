@@ -130,28 +130,31 @@ std::string countBits(std::string_view x, NumberBase base, int ws, Count count) 
 
 } // namespace
 
-std::string ShiftLeftNInBase(std::string_view value, std::string_view count, NumberBase base,
-                             int ws) {
+namespace {
+
+// Y shifted by X bits with `shift`; every bit is gone once X reaches the word.
+template <void (*shift)(Word&, std::size_t)>
+std::string shiftedBy(std::string_view value, std::string_view count, NumberBase base, int ws) {
     return counted(value, count, base, ws, [](Word& a, const Word& n) {
         const std::size_t by = countOf(n);
         if (by >= wordBits(a)) {
             a = Word(a.bits());
         } else {
-            shiftLeft(a, by);
+            shift(a, by);
         }
     });
 }
 
+} // namespace
+
+std::string ShiftLeftNInBase(std::string_view value, std::string_view count, NumberBase base,
+                             int ws) {
+    return shiftedBy<detail::shiftLeft>(value, count, base, ws);
+}
+
 std::string ShiftRightNInBase(std::string_view value, std::string_view count, NumberBase base,
                               int ws) {
-    return counted(value, count, base, ws, [](Word& a, const Word& n) {
-        const std::size_t by = countOf(n);
-        if (by >= wordBits(a)) {
-            a = Word(a.bits());
-        } else {
-            shiftRight(a, by);
-        }
-    });
+    return shiftedBy<detail::shiftRight>(value, count, base, ws);
 }
 
 std::string ArithShiftRightNInBase(std::string_view value, std::string_view count, NumberBase base,
