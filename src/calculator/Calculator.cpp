@@ -92,8 +92,11 @@ bool Calculator::hasWhatItNeeds(const Needs& needs) {
 
 void Calculator::reportError(ErrorCode code) {
     errorPending_ = true;
+    ++displayRevision_;
     display_[0] = std::string(errorText(code));
     display_[1] = std::string(kPressClearText);
+    shown_[0].valid = false;
+    shown_[1].valid = false;
 }
 
 void Calculator::focusInput() {
@@ -190,18 +193,56 @@ std::string Calculator::formatEntry(std::string_view text) const {
 void Calculator::redrawStack() {
     // Line 1 (top) shows level 5, line 5 (bottom) level 1. Lines are written
     // top to bottom, so an entry the engine refuses stops the redraw there.
-    const std::size_t count = stack_.size();
-    std::string entry; // one buffer for the shown entries
-    for (int line = 0; line < kDisplayLines; ++line) {
-        const auto level = static_cast<std::size_t>(kDisplayLines - line);
-        std::string& shown = display_[static_cast<std::size_t>(line)];
-        if (level > count) {
-            shown.clear();
-            continue;
+    if (shownBase_ != base_ || shownWordSize_ != wordSize_) {
+        for (ShownLine& line : shown_) {
+            line.valid = false;
         }
-        // formatEntry, but an entry already in normal form (the common case)
-        // is copied into the line's own buffer.
-        stack_.entry(count - level).copyTo(entry);
+        shownBase_ = base_;
+        shownWordSize_ = wordSize_;
+    }
+    // Most commands move the shown entries by a level or two: the lines drawn
+    // last time are kept apart and copied where their entry is shown again.
+    ++displayRevision_;
+    std::swap(display_, previousDisplay_);
+    const std::array<ShownLine, kDisplayLines> before = shown_;
+    std::string& entry = operandText_[0]; // one buffer for the shown entries
+    int line = 0;
+    try {
+        for (; line < kDisplayLines; ++line) {
+            drawLine(line, before, entry);
+        }
+    } catch (...) {
+        // The lines from the refused one on stay as they were.
+        for (; line < kDisplayLines; ++line) {
+            const auto index = static_cast<std::size_t>(line);
+            display_[index] = previousDisplay_[index];
+            shown_[index] = before[index];
+        }
+        throw;
+    }
+}
+
+void Calculator::drawLine(int line, const std::array<ShownLine, kDisplayLines>& before,
+                          std::string& entry) {
+    const std::size_t count = stack_.size();
+    const auto index = static_cast<std::size_t>(line);
+    const auto level = static_cast<std::size_t>(kDisplayLines - line);
+    std::string& shown = display_[index];
+    shown_[index].valid = false;
+    if (level > count) {
+        shown.clear();
+        return;
+    }
+    const StackEntry& drawn = stack_.entry(count - level);
+    const auto same = std::find_if(before.begin(), before.end(), [&drawn](const ShownLine& b) {
+        return b.valid && b.entry == drawn;
+    });
+    if (same != before.end()) {
+        shown.assign(previousDisplay_[static_cast<std::size_t>(same - before.begin())]);
+    } else {
+        // formatEntry, but an entry already in normal form (the common
+        // case) is copied into the line's own buffer.
+        drawn.copyTo(entry);
         if (alreadyNormal(entry, base_, wordSize_)) {
             shown.assign(entry);
         } else {
@@ -212,6 +253,7 @@ void Calculator::redrawStack() {
             shown += "...";
         }
     }
+    shown_[index] = {drawn, true};
 }
 
 void Calculator::forgetUndo() {

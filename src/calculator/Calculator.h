@@ -23,6 +23,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <span>
@@ -87,6 +88,8 @@ class Calculator {
 
     // --- read-only state for the front end ---------------------------------
     const std::array<std::string, kDisplayLines>& displayLines() const { return display_; }
+    // Changes whenever the display lines may have changed.
+    std::uint64_t displayRevision() const { return displayRevision_; }
     bool enterEnabled() const { return !errorPending_; }
     // "<HEX>" for the base in force, the plain name ("HEX") for the others.
     std::string baseCaption(NumberBase base) const;
@@ -269,6 +272,22 @@ class Calculator {
     NumberBase inputCheckedBase_ = NumberBase::Hex;
 
     std::array<std::string, kDisplayLines> display_;
+    std::uint64_t displayRevision_ = 0;
+    // What redrawStack drew each line from, so that a line whose entry is still
+    // shown somewhere is copied instead of formatted again; valid only for the
+    // base and word size it was drawn in, and not for a line an error wrote.
+    struct ShownLine {
+        StackEntry entry;
+        bool valid = false;
+    };
+    std::array<ShownLine, kDisplayLines> shown_;
+    NumberBase shownBase_ = NumberBase::Hex;
+    int shownWordSize_ = 0;
+    std::array<std::string, kDisplayLines> previousDisplay_; // redrawStack's spare lines
+    std::array<std::string, 2> operandText_;                  // twoOperands' buffers
+    // Line `line` of the display from its entry, or from a line drawn before.
+    void drawLine(int line, const std::array<ShownLine, kDisplayLines>& before,
+                  std::string& entry);
     std::array<bool, 16> digitEnabled_{};
     bool stackViewShown_ = false;
     StackListing listing_;

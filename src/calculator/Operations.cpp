@@ -78,12 +78,17 @@ void Calculator::withOperands(std::size_t count,
 void Calculator::twoOperands(TwoOperands op) {
     // The first operand is always the deeper one.
     const bool pending = !input_.empty();
-    const std::string& first = stack_.level(pending ? 1 : 2);
-    const std::string& second = pending ? input_ : stack_.level(1);
+    // The operands are read into buffers kept from call to call.
+    std::string& first = operandText_[0];
+    std::string& second = operandText_[1];
+    const std::size_t size = stack_.size();
+    stack_.entry(pending ? size - 1 : size - 2).copyTo(first);
     if (pending) {
         lastInput_ = input_;
+    } else {
+        stack_.entry(size - 1).copyTo(second);
     }
-    std::string result = op(first, second, base_, wordSize_);
+    std::string result = op(first, pending ? input_ : second, base_, wordSize_);
     stack_.pop_back();
     if (pending) {
         changeInput(std::string());

@@ -77,14 +77,11 @@ StackEntry::HeapText* StackEntry::heap() const {
     return text;
 }
 
-void StackEntry::clearBytes() noexcept {
-    std::memset(bytes_, 0, kBytes);
+void StackEntry::holdHeap() noexcept {
+    heap()->refs.fetch_add(1, std::memory_order_relaxed);
 }
 
-void StackEntry::release() noexcept {
-    if (kind() != Kind::Heap) {
-        return;
-    }
+void StackEntry::releaseHeap() noexcept {
     HeapText* text = heap();
     if (text->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) {
         delete text;
@@ -101,10 +98,11 @@ StackEntry::StackEntry(std::string text) {
         std::memcpy(payload, text.data(), length);
         return;
     }
+    const char* digits = text.data();
     int set = 0;
     if (length <= kPayload * 8) {
-        for (const char c : text) {
-            set = std::max(set, static_cast<int>(digitInfo(c).set));
+        for (std::size_t i = 0; i < length; ++i) {
+            set = std::max(set, static_cast<int>(digitInfo(digits[i]).set));
         }
     } else {
         set = 3;
@@ -116,24 +114,21 @@ StackEntry::StackEntry(std::string text) {
                                                : set == 1 ? Kind::Oct
                                                           : Kind::Hex);
         bytes_[1] = static_cast<unsigned char>(length);
-        if (width == 4) {
-            // Two digits a byte, the first in the low half.
-            for (std::size_t i = 0; i < length; ++i) {
-                payload[i / 2] |=
-                    static_cast<unsigned char>(digitInfo(text[i]).value << (i % 2 * 4));
+        // The digits go in from the first, lowest bits first, each byte
+        // written once.
+        unsigned acc = 0;
+        unsigned fill = 0;
+        for (std::size_t i = 0; i < length; ++i) {
+            acc |= static_cast<unsigned>(digitInfo(digits[i]).value) << fill;
+            fill += width;
+            if (fill >= 8) {
+                *payload++ = static_cast<unsigned char>(acc);
+                acc >>= 8;
+                fill -= 8;
             }
-            return;
         }
-        std::size_t bit = 0;
-        for (const char c : text) {
-            const unsigned value = digitInfo(c).value;
-            const std::size_t at = bit / 8;
-            const unsigned shift = bit % 8;
-            payload[at] |= static_cast<unsigned char>(value << shift);
-            if (shift + width > 8) {
-                payload[at + 1] |= static_cast<unsigned char>(value >> (8 - shift));
-            }
-            bit += width;
+        if (fill != 0) {
+            *payload = static_cast<unsigned char>(acc);
         }
         return;
     }
@@ -141,35 +136,6 @@ StackEntry::StackEntry(std::string text) {
     auto* held = new HeapText;
     held->text = std::move(text);
     std::memcpy(bytes_ + kPointerAt, &held, sizeof held);
-}
-
-StackEntry::StackEntry(const StackEntry& other) noexcept {
-    std::memcpy(bytes_, other.bytes_, kBytes);
-    if (kind() == Kind::Heap) {
-        heap()->refs.fetch_add(1, std::memory_order_relaxed);
-    }
-}
-
-StackEntry::StackEntry(StackEntry&& other) noexcept {
-    std::memcpy(bytes_, other.bytes_, kBytes);
-    other.clearBytes();
-}
-
-StackEntry& StackEntry::operator=(const StackEntry& other) noexcept {
-    if (this != &other) {
-        StackEntry copy(other);
-        *this = std::move(copy);
-    }
-    return *this;
-}
-
-StackEntry& StackEntry::operator=(StackEntry&& other) noexcept {
-    if (this != &other) {
-        release();
-        std::memcpy(bytes_, other.bytes_, kBytes);
-        other.clearBytes();
-    }
-    return *this;
 }
 
 std::size_t StackEntry::size() const {
@@ -218,15 +184,8 @@ void StackEntry::copyTo(std::string& out) const {
     }
 }
 
-bool operator==(const StackEntry& a, const StackEntry& b) {
-    // A text always packs the same way, and unused bytes stay zero.
-    if (a.kind() != b.kind()) {
-        return false;
-    }
-    if (a.kind() == StackEntry::Kind::Heap) {
-        return a.heap() == b.heap() || a.heap()->text == b.heap()->text;
-    }
-    return std::memcmp(a.bytes_, b.bytes_, StackEntry::kBytes) == 0;
+bool StackEntry::sameHeapText(const StackEntry& a, const StackEntry& b) {
+    return a.heap()->text == b.heap()->text;
 }
 
 } // namespace quarnel::calculator

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace quarnel::calculator {
@@ -16,10 +17,32 @@ class StackEntry {
   public:
     StackEntry() noexcept { clearBytes(); }
     explicit StackEntry(std::string text);
-    StackEntry(const StackEntry& other) noexcept;
-    StackEntry(StackEntry&& other) noexcept;
-    StackEntry& operator=(const StackEntry& other) noexcept;
-    StackEntry& operator=(StackEntry&& other) noexcept;
+    // Copies share a heap text; packed texts are copied as bytes.
+    StackEntry(const StackEntry& other) noexcept {
+        std::memcpy(bytes_, other.bytes_, kBytes);
+        if (onHeap()) {
+            holdHeap();
+        }
+    }
+    StackEntry(StackEntry&& other) noexcept {
+        std::memcpy(bytes_, other.bytes_, kBytes);
+        other.clearBytes();
+    }
+    StackEntry& operator=(const StackEntry& other) noexcept {
+        if (this != &other) {
+            StackEntry copy(other);
+            *this = std::move(copy);
+        }
+        return *this;
+    }
+    StackEntry& operator=(StackEntry&& other) noexcept {
+        if (this != &other) {
+            release();
+            std::memcpy(bytes_, other.bytes_, kBytes);
+            other.clearBytes();
+        }
+        return *this;
+    }
     ~StackEntry() { release(); }
 
     std::string text() const;
@@ -29,7 +52,13 @@ class StackEntry {
     // True when the text is held on the heap rather than packed.
     bool onHeap() const { return kind() == Kind::Heap; }
 
-    friend bool operator==(const StackEntry& a, const StackEntry& b);
+    friend bool operator==(const StackEntry& a, const StackEntry& b) {
+        // A text always packs the same way, and unused bytes stay zero.
+        if (std::memcmp(a.bytes_, b.bytes_, kBytes) == 0) {
+            return true;
+        }
+        return a.kind() == Kind::Heap && b.kind() == Kind::Heap && sameHeapText(a, b);
+    }
 
   private:
     enum class Kind : std::uint8_t { Plain, Bin, Oct, Hex, Heap };
@@ -40,8 +69,15 @@ class StackEntry {
 
     Kind kind() const { return static_cast<Kind>(bytes_[0]); }
     HeapText* heap() const;
-    void clearBytes() noexcept;
-    void release() noexcept;
+    static bool sameHeapText(const StackEntry& a, const StackEntry& b);
+    void clearBytes() noexcept { std::memset(bytes_, 0, kBytes); }
+    void release() noexcept {
+        if (onHeap()) {
+            releaseHeap();
+        }
+    }
+    void holdHeap() noexcept;
+    void releaseHeap() noexcept;
 
     alignas(8) unsigned char bytes_[kBytes];
 };

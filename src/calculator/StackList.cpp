@@ -52,8 +52,7 @@ StackList::Leaf* StackList::ownLeaf(Node*& slot) {
     if (slot == nullptr) {
         slot = new Leaf;
     } else if (slot->refs.load(std::memory_order_acquire) > 1) {
-        auto* copy = new Leaf;
-        copy->entries = static_cast<Leaf*>(slot)->entries;
+        auto* copy = new Leaf(*static_cast<Leaf*>(slot));
         release(slot);
         slot = copy;
     }

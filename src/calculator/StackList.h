@@ -101,6 +101,9 @@ class StackList {
     };
     struct Leaf : Node {
         Leaf() { leaf = true; }
+        // A copy of the entries, with a count of its own.
+        Leaf(const Leaf& other) : entries(other.entries) { leaf = true; }
+        Leaf& operator=(const Leaf&) = delete;
         std::array<StackEntry, kWidth> entries;
     };
 

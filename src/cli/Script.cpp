@@ -7,7 +7,8 @@ namespace quarnel::cli {
 namespace {
 
 bool blank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+    // Every blank is at most ' ', so most characters are settled by one test.
+    return static_cast<unsigned char>(c) <= ' ' && (c == ' ' || c == '\t' || c == '\r' || c == '\n');
 }
 
 // Scripts name a handful of commands over and over: the last few found are
@@ -35,14 +36,16 @@ std::optional<calculator::Command> lookUpCommand(std::string_view name) {
 } // namespace
 
 std::string_view nextToken(std::string_view line, std::size_t& pos) {
-    while (pos < line.size() && blank(line[pos])) {
-        ++pos;
+    std::size_t at = pos;
+    while (at < line.size() && blank(line[at])) {
+        ++at;
     }
-    const std::size_t start = pos;
-    while (pos < line.size() && !blank(line[pos])) {
-        ++pos;
+    const std::size_t start = at;
+    while (at < line.size() && !blank(line[at])) {
+        ++at;
     }
-    return line.substr(start, pos - start);
+    pos = at;
+    return line.substr(start, at - start);
 }
 
 std::vector<std::string> splitTokens(std::string_view line) {

@@ -3,6 +3,7 @@
 #include "calculator/Readout.h"
 #include "engine/EngineError.h"
 
+#include <array>
 #include <istream>
 #include <new>
 #include <string_view>
@@ -101,14 +102,29 @@ void Session::run(const std::vector<Action>& actions) {
 }
 
 std::optional<std::string> Session::runLine(std::string_view line) {
-    // Every name is checked before anything runs; then the tokens are read
-    // again where they stand, so a long line is never copied token by token.
+    // Every name is checked before anything runs. The actions of a short line
+    // are kept from the check; a long one is read again where it stands, so it
+    // is never copied token by token.
+    constexpr std::size_t kKept = 8;
+    std::array<TokenAction, kKept> kept;
+    std::size_t count = 0;
     std::size_t pos = 0;
     for (std::string_view token = nextToken(line, pos); !token.empty();
          token = nextToken(line, pos)) {
-        if (!readToken(token)) {
+        const std::optional<TokenAction> action = readToken(token);
+        if (!action) {
             return std::string(token);
         }
+        if (count < kKept) {
+            kept[count] = *action;
+        }
+        ++count;
+    }
+    if (count <= kKept) {
+        for (std::size_t i = 0; i < count; ++i) {
+            runShowingErrors(kept[i]);
+        }
+        return std::nullopt;
     }
     pos = 0;
     for (std::string_view token = nextToken(line, pos); !token.empty();
@@ -159,23 +175,32 @@ void Session::printReadout() {
 }
 
 void Session::printDisplay() {
-    // Built in one reused buffer and written at once: a script of a line a
-    // token prints this millions of times.
-    std::string& text = printed_;
-    text.clear();
-    const auto& display = calculator_.displayLines();
-    for (int line = 0; line < calculator::Calculator::kDisplayLines; ++line) {
-        const std::string& shown = display[static_cast<std::size_t>(line)];
-        if (calculator_.stackNumbering()) {
-            text += std::to_string(calculator::Calculator::kDisplayLines - line);
-            text += ':';
-            if (!blank(shown)) {
-                text += ' ';
+    // Built in reused buffers and written at once: a script of a line a token
+    // prints this millions of times, and half of its lines only type.
+    const bool numbering = calculator_.stackNumbering();
+    if (!lines_.drawn || lines_.revision != calculator_.displayRevision() ||
+        lines_.numbering != numbering) {
+        std::string& text = lines_.text;
+        text.clear();
+        const auto& display = calculator_.displayLines();
+        for (int line = 0; line < calculator::Calculator::kDisplayLines; ++line) {
+            const std::string& shown = display[static_cast<std::size_t>(line)];
+            if (numbering) {
+                text += std::to_string(calculator::Calculator::kDisplayLines - line);
+                text += ':';
+                if (!blank(shown)) {
+                    text += ' ';
+                }
             }
+            text += trimmed(shown);
+            text += '\n';
         }
-        text += trimmed(shown);
-        text += '\n';
+        lines_.revision = calculator_.displayRevision();
+        lines_.numbering = numbering;
+        lines_.drawn = true;
     }
+    std::string& text = printed_;
+    text.assign(lines_.text);
     text += '>';
     const std::string& input = calculator_.inputText();
     if (!blank(input)) {

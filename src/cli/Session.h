@@ -3,6 +3,7 @@
 #include "calculator/Calculator.h"
 #include "cli/Script.h"
 
+#include <cstdint>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -66,6 +67,14 @@ class Session final : public calculator::CalculatorHost {
     bool notesApart_ = false;
     bool errorShown_ = false;
     std::string printed_; // printDisplay's buffer, kept for its capacity
+    // The five display lines as printDisplay last wrote them.
+    struct PrintedLines {
+        std::string text;
+        std::uint64_t revision = 0;
+        bool numbering = false;
+        bool drawn = false;
+    };
+    PrintedLines lines_;
     calculator::Calculator calculator_;
 };
 

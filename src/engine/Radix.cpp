@@ -140,58 +140,60 @@ Word parseDecimalWord(std::string_view text, int bits) {
     return w;
 }
 
-Word parseHexWord(std::string_view text, int bits) {
-    Word w(bits);
-    const std::size_t need = (static_cast<std::size_t>(bits) + 3) / 4;
-    const std::size_t start = text.size() > need ? text.size() - need : 0;
-    std::size_t pos = 0;
-    for (std::size_t i = text.size(); i > start; --i, pos += 4) {
-        w[pos / 64] |= hexValue(text[i - 1]) << (pos % 64);
-    }
-    w.reduce();
-    return w;
-}
+// Collects digit values from the least significant one up into the limbs of a
+// word, a register's worth at a time; bits past the last limb are dropped.
+class LimbWriter {
+  public:
+    LimbWriter(Limb* limbs, std::size_t count) : limbs_(limbs), count_(count) {}
 
-Word parseOctWord(std::string_view text, int bits) {
-    Word w(bits);
-    const std::size_t need = (static_cast<std::size_t>(bits) + 2) / 3;
-    const std::size_t start = text.size() > need ? text.size() - need : 0;
-    std::size_t pos = 0;
-    for (std::size_t i = text.size(); i > start; --i, pos += 3) {
-        const Limb v = static_cast<Limb>(text[i - 1] - '0');
-        const std::size_t limb = pos / 64;
-        const unsigned offset = static_cast<unsigned>(pos % 64);
-        w[limb] |= v << offset;
-        if (offset > 61 && limb + 1 < w.size()) {
-            w[limb + 1] |= v >> (64 - offset);
+    void put(Limb value, unsigned width) {
+        acc_ |= value << fill_;
+        fill_ += width;
+        if (fill_ >= 64) {
+            store();
+            fill_ -= 64;
+            acc_ = fill_ == 0 ? 0 : value >> (width - fill_);
         }
     }
+    void finish() {
+        if (fill_ != 0) {
+            store();
+        }
+    }
+
+  private:
+    void store() {
+        if (next_ < count_) {
+            limbs_[next_] = acc_;
+        }
+        ++next_;
+    }
+
+    Limb* limbs_;
+    std::size_t count_;
+    std::size_t next_ = 0;
+    Limb acc_ = 0;
+    unsigned fill_ = 0;
+};
+
+// Reads a text of `width`-bit digits (hex, octal or binary) into a word. Only
+// the digits that can reach the word are read.
+template <unsigned width> Word parseGroups(std::string_view text, int bits) {
+    Word w(bits);
+    const std::size_t need = (static_cast<std::size_t>(bits) + width - 1) / width;
+    const std::size_t count = text.size() < need ? text.size() : need;
+    const char* digit = text.data() + text.size();
+    LimbWriter writer(w.data(), w.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        writer.put(hexValue(*--digit), width);
+    }
+    writer.finish();
     w.reduce();
     return w;
 }
 
-Word parseBinWord(std::string_view text, int bits) {
-    Word w(bits);
-    const std::size_t need = static_cast<std::size_t>(bits);
-    const std::size_t start = text.size() > need ? text.size() - need : 0;
-    std::size_t pos = 0;
-    for (std::size_t i = text.size(); i > start; --i, ++pos) {
-        w[pos / 64] |= static_cast<Limb>(text[i - 1] - '0') << (pos % 64);
-    }
-    return w;
-}
-
-// The group of `width` bits starting at bit `pos`.
-Limb bitGroup(const Word& w, std::size_t pos, unsigned width) {
-    const std::size_t limb = pos / 64;
-    const unsigned offset = static_cast<unsigned>(pos % 64);
-    Limb v = w[limb] >> offset;
-    if (offset + width > 64 && limb + 1 < w.size()) {
-        v |= w[limb + 1] << (64 - offset);
-    }
-    return v & ((Limb{1} << width) - 1);
-}
-
+// Writes a word as `width`-bit digits (hex, octal or binary), without leading
+// zeros.
 std::string formatGroups(const Word& w, unsigned width) {
     const std::size_t bits = w.bitLength();
     if (bits == 0) {
@@ -199,29 +201,27 @@ std::string formatGroups(const Word& w, unsigned width) {
     }
     const std::size_t digits = (bits + width - 1) / width;
     std::string out(digits, '0');
-    if (width == 4) {
-        // Hex digits never straddle a limb.
-        for (std::size_t i = 0; i < digits; ++i) {
-            out[digits - 1 - i] = kHexDigits[(w[i / 16] >> ((i % 16) * 4)) & 15];
-        }
-        return out;
-    }
+    char* digit = out.data() + digits;
+    const Limb* limbs = w.data();
+    const std::size_t count = w.size();
+    const Limb mask = (Limb{1} << width) - 1;
+    Limb acc = limbs[0];
+    unsigned avail = 64;
+    std::size_t next = 1;
     for (std::size_t i = 0; i < digits; ++i) {
-        out[digits - 1 - i] = kHexDigits[bitGroup(w, i * width, width)];
-    }
-    return out;
-}
-
-std::string formatBin(const Word& w) {
-    const std::size_t bits = w.bitLength();
-    if (bits == 0) {
-        return "0";
-    }
-    std::string out(bits, '0');
-    for (std::size_t i = 0; i < bits; ++i) {
-        if ((w[i / 64] >> (i % 64)) & 1) {
-            out[bits - 1 - i] = '1';
+        Limb value = 0;
+        if (avail >= width) {
+            value = acc & mask;
+            acc >>= width;
+            avail -= width;
+        } else {
+            const Limb high = next < count ? limbs[next] : 0;
+            ++next;
+            value = (acc | (high << avail)) & mask;
+            acc = high >> (width - avail);
+            avail = 64 - (width - avail);
         }
+        *--digit = kHexDigits[value];
     }
     return out;
 }
@@ -250,11 +250,11 @@ std::string_view skipLeadingZeros(std::string_view text) {
 Word parseWord(std::string_view text, NumberBase base, int bits) {
     switch (base) {
     case NumberBase::Hex:
-        return parseHexWord(text, bits);
+        return parseGroups<4>(text, bits);
     case NumberBase::Oct:
-        return parseOctWord(text, bits);
+        return parseGroups<3>(text, bits);
     case NumberBase::Bin:
-        return parseBinWord(text, bits);
+        return parseGroups<1>(text, bits);
     case NumberBase::Dec:
         break;
     }
@@ -268,7 +268,7 @@ std::string formatWord(const Word& value, NumberBase base) {
     case NumberBase::Oct:
         return formatGroups(value, 3);
     case NumberBase::Bin:
-        return formatBin(value);
+        return formatGroups(value, 1);
     case NumberBase::Dec:
         break;
     }
