@@ -17,6 +17,7 @@
 #include <fstream>
 #include <iostream>
 #include <optional>
+#include <streambuf>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -193,6 +194,67 @@ bool reportUnknown(const ParsedScript& script) {
     return true;
 }
 
+// Standard output through a buffer larger than the stream's own, so that a
+// long script's displays go out in few large writes. A failed write fails the
+// stream, and errno tells why.
+class OutputBuffer final : public std::streambuf {
+  public:
+    explicit OutputBuffer(int fd) : fd_(fd), buffer_(std::size_t{1} << 16) {
+        setp(buffer_.data(), buffer_.data() + buffer_.size());
+    }
+
+  protected:
+    int_type overflow(int_type c) override {
+        if (!drain()) {
+            return traits_type::eof();
+        }
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
+        }
+        return traits_type::not_eof(c);
+    }
+    int sync() override { return drain() ? 0 : -1; }
+
+  private:
+    bool drain() {
+        const char* next = pbase();
+        while (next < pptr()) {
+            const ssize_t written = ::write(fd_, next, static_cast<std::size_t>(pptr() - next));
+            if (written < 0 && errno == EINTR) {
+                continue;
+            }
+            if (written <= 0) {
+                setp(buffer_.data(), buffer_.data() + buffer_.size());
+                return false;
+            }
+            next += written;
+        }
+        setp(buffer_.data(), buffer_.data() + buffer_.size());
+        return true;
+    }
+
+    int fd_;
+    std::vector<char> buffer_;
+};
+
+// Puts the buffer under std::cout for the life of main, and takes it away
+// (flushed) before the stream outlives it.
+class BufferedStdout {
+  public:
+    BufferedStdout() : original_(std::cout.rdbuf(&buffer_)) {}
+    BufferedStdout(const BufferedStdout&) = delete;
+    BufferedStdout& operator=(const BufferedStdout&) = delete;
+    ~BufferedStdout() {
+        std::cout.flush();
+        std::cout.rdbuf(original_);
+    }
+
+  private:
+    OutputBuffer buffer_{STDOUT_FILENO};
+    std::streambuf* original_;
+};
+
 // The status of a run whose output may not have reached its reader: a full
 // disk or a closed pipe is an error, not a silent success.
 int finish(int status) {
@@ -278,6 +340,7 @@ int main(int argc, char** argv) {
     // decides when the output goes out.
     std::ios::sync_with_stdio(false);
     std::cin.tie(nullptr);
+    const BufferedStdout bufferedStdout;
 
     Options options;
     if (const std::optional<int> status = parseOptions(argc, argv, options)) {

@@ -71,24 +71,12 @@ bool IsValidNumber(std::string_view text, NumberBase base) {
         return false;
     }
     const std::uint8_t mask = std::uint8_t(1u << static_cast<unsigned>(base));
-    // Sixteen characters between checks: the loop has no branch per character.
-    constexpr std::size_t kRun = 16;
-    const auto* digit = reinterpret_cast<const unsigned char*>(text.data());
-    const std::size_t size = text.size();
-    std::uint8_t all = mask;
-    std::size_t i = 0;
-    for (; i + kRun <= size; i += kRun) {
-        for (std::size_t k = 0; k < kRun; ++k) {
-            all &= kDigitTable[digit[i + k]];
-        }
-        if (all == 0) {
+    for (char c : text) {
+        if ((kDigitTable[static_cast<unsigned char>(c)] & mask) == 0) {
             return false;
         }
     }
-    for (; i < size; ++i) {
-        all &= kDigitTable[digit[i]];
-    }
-    return all != 0;
+    return true;
 }
 
 std::string StripLeadingZeros(std::string_view text) {
