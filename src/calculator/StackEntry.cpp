@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <bit>
 #include <cstring>
 #include <utility>
 
@@ -37,6 +38,9 @@ constexpr std::array<DigitInfo, 256> kDigitInfo = [] {
     }
     return table;
 }();
+
+// The digit sets (bit 0 binary, 1 octal, 2 0-9A-F) holding a digit of each set.
+constexpr std::array<unsigned, 4> kSetsHolding = {0b111, 0b110, 0b100, 0};
 
 const DigitInfo& digitInfo(char c) {
     return kDigitInfo[static_cast<unsigned char>(c)];
@@ -99,13 +103,14 @@ StackEntry::StackEntry(std::string text) {
         return;
     }
     const char* digits = text.data();
-    int set = 0;
+    int set = 3;
     if (length <= kPayload * 8) {
+        // One bit for each digit set that holds every character so far.
+        unsigned sets = 0b111;
         for (std::size_t i = 0; i < length; ++i) {
-            set = std::max(set, static_cast<int>(digitInfo(digits[i]).set));
+            sets &= kSetsHolding[digitInfo(digits[i]).set];
         }
-    } else {
-        set = 3;
+        set = sets == 0 ? 3 : std::countr_zero(sets);
     }
     static constexpr unsigned kWidth[] = {1, 3, 4};
     if (set < 3 && length * kWidth[set] <= kPayload * 8) {
@@ -114,6 +119,17 @@ StackEntry::StackEntry(std::string text) {
                                                : set == 1 ? Kind::Oct
                                                           : Kind::Hex);
         bytes_[1] = static_cast<unsigned char>(length);
+        if (width == 4) {
+            // Two digits a byte, the first in the low half.
+            for (std::size_t i = 0; i + 1 < length; i += 2) {
+                *payload++ = static_cast<unsigned char>(digitInfo(digits[i]).value |
+                                                        digitInfo(digits[i + 1]).value << 4);
+            }
+            if (length % 2 != 0) {
+                *payload = digitInfo(digits[length - 1]).value;
+            }
+            return;
+        }
         // The digits go in from the first, lowest bits first, each byte
         // written once.
         unsigned acc = 0;

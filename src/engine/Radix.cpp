@@ -176,6 +176,79 @@ class LimbWriter {
     unsigned fill_ = 0;
 };
 
+// Sixteen hex digits (the first most significant) as one limb, eight at a
+// time in a register. The digits must be valid.
+Limb parseEightHex(const char* p) {
+    std::uint64_t x;
+    std::memcpy(&x, p, 8);
+    if constexpr (std::endian::native == std::endian::big) {
+        x = __builtin_bswap64(x);
+    }
+    // '0'-'9' keep their low four bits; letters have bit 6 set and need 9 more.
+    x = (x & 0x0F0F0F0F0F0F0F0FULL) + ((x >> 6) & 0x0101010101010101ULL) * 9;
+    x = __builtin_bswap64(x); // the last digit in the lowest byte
+    x = (x | (x >> 4)) & 0x00FF00FF00FF00FFULL;
+    x = (x | (x >> 8)) & 0x0000FFFF0000FFFFULL;
+    return (x | (x >> 16)) & 0xFFFFFFFFULL;
+}
+
+Limb parseSixteenHex(const char* p) {
+    return parseEightHex(p) << 32 | parseEightHex(p + 8);
+}
+
+// The eight hex digits of the low 32 bits of v, the most significant first.
+void writeEightHex(char* p, Limb v) {
+    std::uint64_t x = v & 0xFFFFFFFFULL;
+    x = (x | (x << 16)) & 0x0000FFFF0000FFFFULL;
+    x = (x | (x << 8)) & 0x00FF00FF00FF00FFULL;
+    x = (x | (x << 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    x = __builtin_bswap64(x); // the most significant digit in the lowest byte
+    // Digits of 10 and more skip the seven characters between '9' and 'A'.
+    const std::uint64_t letters = ((x + 0x0606060606060606ULL) >> 4) & 0x0101010101010101ULL;
+    x += 0x3030303030303030ULL + letters * 7;
+    if constexpr (std::endian::native == std::endian::big) {
+        x = __builtin_bswap64(x);
+    }
+    std::memcpy(p, &x, 8);
+}
+
+Word parseHexWord(std::string_view text, int bits) {
+    Word w(bits);
+    const std::size_t need = (static_cast<std::size_t>(bits) + 3) / 4;
+    std::size_t left = text.size() < need ? text.size() : need;
+    const char* end = text.data() + text.size();
+    Limb* limbs = w.data();
+    std::size_t limb = 0;
+    for (; left >= 16; left -= 16, end -= 16) {
+        limbs[limb++] = parseSixteenHex(end - 16);
+    }
+    if (left > 0) {
+        Limb v = 0;
+        for (const char* digit = end - left; digit < end; ++digit) {
+            v = v << 4 | hexValue(*digit);
+        }
+        limbs[limb] = v;
+    }
+    w.reduce();
+    return w;
+}
+
+std::string formatHex(const Word& w) {
+    const std::size_t bits = w.bitLength();
+    if (bits == 0) {
+        return "0";
+    }
+    const std::size_t used = (bits + 63) / 64;
+    std::string out(used * 16, '0');
+    char* end = out.data() + out.size();
+    for (std::size_t i = 0; i < used; ++i, end -= 16) {
+        writeEightHex(end - 16, w[i] >> 32);
+        writeEightHex(end - 8, w[i]);
+    }
+    out.erase(0, out.size() - (bits + 3) / 4);
+    return out;
+}
+
 // Reads a text of `width`-bit digits (hex, octal or binary) into a word. Only
 // the digits that can reach the word are read.
 template <unsigned width> Word parseGroups(std::string_view text, int bits) {
@@ -250,7 +323,7 @@ std::string_view skipLeadingZeros(std::string_view text) {
 Word parseWord(std::string_view text, NumberBase base, int bits) {
     switch (base) {
     case NumberBase::Hex:
-        return parseGroups<4>(text, bits);
+        return parseHexWord(text, bits);
     case NumberBase::Oct:
         return parseGroups<3>(text, bits);
     case NumberBase::Bin:
@@ -264,7 +337,7 @@ Word parseWord(std::string_view text, NumberBase base, int bits) {
 std::string formatWord(const Word& value, NumberBase base) {
     switch (base) {
     case NumberBase::Hex:
-        return formatGroups(value, 4);
+        return formatHex(value);
     case NumberBase::Oct:
         return formatGroups(value, 3);
     case NumberBase::Bin:
