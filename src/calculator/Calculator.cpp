@@ -356,24 +356,31 @@ void Calculator::enter() {
     enterCommand();
 }
 
-void Calculator::pushLimited(std::string entry) {
+void Calculator::pushLimited(std::string_view entry) {
     if (maxStackDepth_ != 0 && stack_.size() == static_cast<std::size_t>(maxStackDepth_)) {
         stack_.eraseFront(1);
     }
-    stack_.push_back(std::move(entry));
+    stack_.push_back(entry);
 }
 
-std::string Calculator::stackEntry(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
+std::string_view Calculator::stackEntry(std::string_view text, std::string& buffer) {
+    // Entered text holds digits only, so only a to f change.
+    buffer.assign(text);
+    for (char& c : buffer) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return buffer;
 }
 
 void Calculator::enterCommand() {
     if (!input_.empty()) {
-        changeInput(engine::StripLeadingZeros(input_));
+        if (input_.size() > 1 && input_[0] == '0') {
+            changeInput(engine::StripLeadingZeros(input_));
+        }
         lastInput_ = input_;
-        pushLimited(stackEntry(input_));
+        pushLimited(stackEntry(input_, operandText_[0]));
         // The line is emptied before the redraw, so a redraw that fails on a
         // bad entry never leaves the pushed text standing in the line.
         changeInput(std::string());

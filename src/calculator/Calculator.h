@@ -238,9 +238,10 @@ class Calculator {
     void changeInput(std::string text);
     void inputEditChange();
     void enterCommand(); // ENT as other commands perform it
-    void pushLimited(std::string entry);
-    // The stack's form of an entered text: hex digits in upper case.
-    static std::string stackEntry(std::string text);
+    void pushLimited(std::string_view entry);
+    // The stack's form of an entered text, hex digits in upper case, written
+    // into `buffer`.
+    static std::string_view stackEntry(std::string_view text, std::string& buffer);
     CalculatorHost& host();
     // Level 1 or the input line goes away; the input line's text is kept for
     // Restore Input.

@@ -275,7 +275,7 @@ std::optional<std::size_t> Calculator::paste(std::string_view text, std::size_t 
     StackList before = stack_;
     for (std::size_t i = 0; i + 1 < reading.numbers.size(); ++i) {
         lastInput_ = engine::StripLeadingZeros(i == 0 ? line : reading.numbers[i]);
-        pushLimited(stackEntry(lastInput_));
+        pushLimited(stackEntry(lastInput_, operandText_[0]));
     }
     undoStack_ = std::move(before);
     undoForgotten_ = false;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <bit>
 #include <cstring>
 #include <utility>
@@ -10,7 +9,7 @@
 namespace quarnel::calculator {
 
 struct StackEntry::HeapText {
-    std::atomic<std::size_t> refs{1};
+    std::size_t refs = 1; // copies stay on one thread, as their lists do
     std::string text;
 };
 
@@ -82,17 +81,17 @@ StackEntry::HeapText* StackEntry::heap() const {
 }
 
 void StackEntry::holdHeap() noexcept {
-    heap()->refs.fetch_add(1, std::memory_order_relaxed);
+    ++heap()->refs;
 }
 
 void StackEntry::releaseHeap() noexcept {
     HeapText* text = heap();
-    if (text->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+    if (--text->refs == 0) {
         delete text;
     }
 }
 
-StackEntry::StackEntry(std::string text) {
+StackEntry::StackEntry(std::string_view text) {
     clearBytes();
     const std::size_t length = text.size();
     unsigned char* payload = bytes_ + 2;
@@ -150,7 +149,7 @@ StackEntry::StackEntry(std::string text) {
     }
     bytes_[0] = static_cast<unsigned char>(Kind::Heap);
     auto* held = new HeapText;
-    held->text = std::move(text);
+    held->text = text;
     std::memcpy(bytes_ + kPointerAt, &held, sizeof held);
 }
 

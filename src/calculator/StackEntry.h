@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 namespace quarnel::calculator {
 
@@ -16,7 +17,7 @@ namespace quarnel::calculator {
 class StackEntry {
   public:
     StackEntry() noexcept { clearBytes(); }
-    explicit StackEntry(std::string text);
+    explicit StackEntry(std::string_view text);
     // Copies share a heap text; packed texts are copied as bytes.
     StackEntry(const StackEntry& other) noexcept {
         std::memcpy(bytes_, other.bytes_, kBytes);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <new>
 #include <utility>
 
 namespace quarnel::calculator {
@@ -12,18 +13,50 @@ constexpr std::size_t kMask = StackList::kWidth - 1;
 
 // --- nodes -----------------------------------------------------------------------
 
+namespace {
+
+// The storage of the last leaf freed on this thread, kept for the next one.
+struct SpareLeaf {
+    void* storage = nullptr;
+    SpareLeaf() = default;
+    SpareLeaf(const SpareLeaf&) = delete;
+    SpareLeaf& operator=(const SpareLeaf&) = delete;
+    ~SpareLeaf() { ::operator delete(storage); }
+};
+thread_local SpareLeaf spareLeaf;
+
+} // namespace
+
+StackList::Leaf* StackList::newLeaf(const Leaf* from) {
+    void* storage = std::exchange(spareLeaf.storage, nullptr);
+    if (storage == nullptr) {
+        storage = ::operator new(sizeof(Leaf));
+    }
+    // Making a leaf throws nothing: its entries copy without allocating.
+    return from != nullptr ? new (storage) Leaf(*from) : new (storage) Leaf;
+}
+
+void StackList::freeLeaf(Leaf* leaf) noexcept {
+    leaf->~Leaf();
+    if (spareLeaf.storage == nullptr) {
+        spareLeaf.storage = leaf;
+    } else {
+        ::operator delete(leaf);
+    }
+}
+
 void StackList::hold(Node* node) noexcept {
     if (node != nullptr) {
-        node->refs.fetch_add(1, std::memory_order_relaxed);
+        ++node->refs;
     }
 }
 
 void StackList::release(Node* node) noexcept {
-    if (node == nullptr || node->refs.fetch_sub(1, std::memory_order_acq_rel) != 1) {
+    if (node == nullptr || --node->refs != 0) {
         return;
     }
     if (node->leaf) {
-        delete static_cast<Leaf*>(node);
+        freeLeaf(static_cast<Leaf*>(node));
         return;
     }
     auto* inner = static_cast<Inner*>(node);
@@ -36,7 +69,7 @@ void StackList::release(Node* node) noexcept {
 StackList::Inner* StackList::ownInner(Node*& slot) {
     if (slot == nullptr) {
         slot = new Inner;
-    } else if (slot->refs.load(std::memory_order_acquire) > 1) {
+    } else if (slot->refs > 1) {
         auto* copy = new Inner;
         copy->children = static_cast<Inner*>(slot)->children;
         for (Node* child : copy->children) {
@@ -50,9 +83,9 @@ StackList::Inner* StackList::ownInner(Node*& slot) {
 
 StackList::Leaf* StackList::ownLeaf(Node*& slot) {
     if (slot == nullptr) {
-        slot = new Leaf;
-    } else if (slot->refs.load(std::memory_order_acquire) > 1) {
-        auto* copy = new Leaf(*static_cast<Leaf*>(slot));
+        slot = newLeaf(nullptr);
+    } else if (slot->refs > 1) {
+        auto* copy = newLeaf(static_cast<Leaf*>(slot));
         release(slot);
         slot = copy;
     }
@@ -114,9 +147,9 @@ StackList StackList::fromVector(std::vector<std::string> entries) {
 }
 
 void StackList::written() {
-    // One count for all lists, so that no two writes anywhere share a stamp.
-    static std::atomic<std::uint64_t> writes{0};
-    stamp_ = writes.fetch_add(1, std::memory_order_relaxed) + 1;
+    // One count for all lists of the thread, so that no two writes share a stamp.
+    thread_local std::uint64_t writes = 0;
+    stamp_ = ++writes;
 }
 
 // --- reading ---------------------------------------------------------------------
@@ -184,9 +217,9 @@ bool operator==(const StackList& a, const StackList& b) {
 
 // --- writing ---------------------------------------------------------------------
 
-void StackList::push_back(std::string text) {
+void StackList::push_back(std::string_view text) {
     written();
-    StackEntry entry(std::move(text));
+    StackEntry entry(text);
     if (end_ != 0 && (end_ & kMask) == 0) {
         pushTailIntoTree();
     }
@@ -260,10 +293,10 @@ void StackList::pop_back() {
     trimFront();
 }
 
-void StackList::setBack(std::string text) {
+void StackList::setBack(std::string_view text) {
     assert(!empty());
     written();
-    ownLeaf(tail_)->entries[(end_ - 1) & kMask] = StackEntry(std::move(text));
+    ownLeaf(tail_)->entries[(end_ - 1) & kMask] = StackEntry(text);
 }
 
 void StackList::eraseFront(std::size_t n) {

@@ -3,12 +3,12 @@
 #include "calculator/StackEntry.h"
 
 #include <array>
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quarnel::calculator {
@@ -20,6 +20,7 @@ namespace quarnel::calculator {
 // per tree level), so copying a whole list (the undo copy before every change)
 // costs a few pointer copies and the first write after it stays small at any
 // depth. Entries are packed StackEntry values; reading one gives its text.
+// A list and its copies belong to one thread: the counts they share are plain.
 class StackList {
   public:
     static constexpr unsigned kBits = 5;
@@ -75,10 +76,10 @@ class StackList {
     const_iterator begin() const { return {this, start_}; }
     const_iterator end() const { return {this, end_}; }
 
-    void push_back(std::string entry);
+    void push_back(std::string_view entry);
     void pop_back();
     // Replaces level 1.
-    void setBack(std::string entry);
+    void setBack(std::string_view entry);
     // Removes the n deepest entries (all when n >= size()).
     void eraseFront(std::size_t n);
     void clear();
@@ -93,7 +94,7 @@ class StackList {
 
   private:
     struct Node {
-        std::atomic<std::uint32_t> refs{1};
+        std::uint32_t refs = 1;
         bool leaf = false;
     };
     struct Inner : Node {
@@ -108,6 +109,10 @@ class StackList {
     };
 
     static void release(Node* node) noexcept;
+    // A new leaf, empty or a copy of `from`; the last leaf freed on this thread
+    // is used again, so the copy before each change costs no allocation.
+    static Leaf* newLeaf(const Leaf* from);
+    static void freeLeaf(Leaf* leaf) noexcept;
     static void hold(Node* node) noexcept;
     // The node in `slot` ready for writing: made if missing, copied first if
     // another list or node shares it.
