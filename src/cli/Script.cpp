@@ -58,8 +58,7 @@ std::vector<std::string> splitTokens(std::string_view line) {
     return tokens;
 }
 
-std::optional<TokenAction> readToken(std::string_view token) {
-    TokenAction action;
+bool readToken(std::string_view token, TokenAction& action) {
     const bool bracketed = token.size() >= 2 && token.front() == '[' && token.back() == ']';
     const bool angled = token.size() >= 2 && token.front() == '<' && token.back() == '>';
     if (bracketed && calculator::sameName(token.substr(1, token.size() - 2), "Readout")) {
@@ -68,7 +67,7 @@ std::optional<TokenAction> readToken(std::string_view token) {
         const std::optional<calculator::Command> command =
             lookUpCommand(token.substr(1, token.size() - 2));
         if (!command) {
-            return std::nullopt;
+            return false;
         }
         action.kind = Action::Kind::Command;
         action.command = *command;
@@ -76,13 +75,21 @@ std::optional<TokenAction> readToken(std::string_view token) {
         const std::optional<calculator::Key> key =
             calculator::findKey(token.substr(1, token.size() - 2));
         if (!key) {
-            return std::nullopt;
+            return false;
         }
         action.kind = Action::Kind::Key;
         action.key = *key;
     } else {
         action.kind = Action::Kind::Type;
         action.text = token;
+    }
+    return true;
+}
+
+std::optional<TokenAction> readToken(std::string_view token) {
+    TokenAction action;
+    if (!readToken(token, action)) {
+        return std::nullopt;
     }
     return action;
 }

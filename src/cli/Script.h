@@ -45,6 +45,8 @@ std::vector<std::string> splitTokens(std::string_view line);
 
 // Nothing when the token names an unknown command or key.
 std::optional<TokenAction> readToken(std::string_view token);
+// readToken into `action`; false (and `action` unspecified) for an unknown name.
+bool readToken(std::string_view token, TokenAction& action);
 
 ParsedScript parseTokens(const std::vector<std::string>& tokens);
 

@@ -4,6 +4,7 @@
 #include "engine/EngineError.h"
 
 #include <array>
+#include <cstring>
 #include <istream>
 #include <new>
 #include <string_view>
@@ -107,16 +108,13 @@ std::optional<std::string> Session::runLine(std::string_view line) {
     // is never copied token by token.
     constexpr std::size_t kKept = 8;
     std::array<TokenAction, kKept> kept;
+    TokenAction beyond;
     std::size_t count = 0;
     std::size_t pos = 0;
     for (std::string_view token = nextToken(line, pos); !token.empty();
          token = nextToken(line, pos)) {
-        const std::optional<TokenAction> action = readToken(token);
-        if (!action) {
+        if (!readToken(token, count < kKept ? kept[count] : beyond)) {
             return std::string(token);
-        }
-        if (count < kKept) {
-            kept[count] = *action;
         }
         ++count;
     }
@@ -174,41 +172,60 @@ void Session::printReadout() {
          << '\n';
 }
 
+void Session::put(std::string_view text) {
+    // Straight into the stream's buffer: printDisplay runs millions of times.
+    const auto size = static_cast<std::streamsize>(text.size());
+    std::streambuf* buffer = out_.rdbuf();
+    if (!out_ || buffer == nullptr || buffer->sputn(text.data(), size) != size) {
+        out_.setstate(std::ios::badbit);
+    }
+}
+
 void Session::printDisplay() {
-    // Built in reused buffers and written at once: a script of a line a token
-    // prints this millions of times, and half of its lines only type.
+    // The five lines are built again only when the display changed: half of
+    // a script's lines only type.
     const bool numbering = calculator_.stackNumbering();
     if (!lines_.drawn || lines_.revision != calculator_.displayRevision() ||
         lines_.numbering != numbering) {
-        std::string& text = lines_.text;
-        text.clear();
+        static_assert(calculator::Calculator::kDisplayLines < 10);
         const auto& display = calculator_.displayLines();
+        std::size_t most = 0;
+        for (const std::string& shown : display) {
+            most += shown.size() + 4; // "N: " and the line end
+        }
+        std::string& text = lines_.text;
+        text.resize(most);
+        char* out = text.data();
         for (int line = 0; line < calculator::Calculator::kDisplayLines; ++line) {
             const std::string& shown = display[static_cast<std::size_t>(line)];
             if (numbering) {
-                text += std::to_string(calculator::Calculator::kDisplayLines - line);
-                text += ':';
+                *out++ = static_cast<char>('0' + calculator::Calculator::kDisplayLines - line);
+                *out++ = ':';
                 if (!blank(shown)) {
-                    text += ' ';
+                    *out++ = ' ';
                 }
             }
-            text += trimmed(shown);
-            text += '\n';
+            const std::string_view kept = trimmed(shown);
+            std::memcpy(out, kept.data(), kept.size());
+            out += kept.size();
+            *out++ = '\n';
         }
+        text.resize(static_cast<std::size_t>(out - text.data()));
         lines_.revision = calculator_.displayRevision();
         lines_.numbering = numbering;
         lines_.drawn = true;
     }
-    std::string& text = printed_;
-    text.assign(lines_.text);
-    text += '>';
-    const std::string& input = calculator_.inputText();
-    if (!blank(input)) {
-        text += ' ';
-        text += trimmed(input);
+    put(lines_.text);
+    const std::string_view input = trimmed(calculator_.inputText());
+    if (input.empty()) {
+        put(">\n");
+        return;
     }
+    std::string& text = printed_;
+    text.assign("> ");
+    text += input;
     text += '\n';
-    out_.write(text.data(), static_cast<std::streamsize>(text.size()));
+    put(text);
 }
 
 bool Session::readLine(std::istream& in, std::string& line) {

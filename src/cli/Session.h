@@ -60,6 +60,8 @@ class Session final : public calculator::CalculatorHost {
 
   private:
     void runAction(const TokenAction& action);
+    // Appends to the output stream, failing it when the text does not fit.
+    void put(std::string_view text);
     void runShowingErrors(const TokenAction& action);
 
     std::ostream& out_;
