@@ -234,11 +234,18 @@ void Calculator::drawLine(int line, const std::array<ShownLine, kDisplayLines>& 
         return;
     }
     const StackEntry& drawn = stack_.entry(count - level);
-    const auto same = std::find_if(before.begin(), before.end(), [&drawn](const ShownLine& b) {
-        return b.valid && b.entry == drawn;
-    });
-    if (same != before.end()) {
-        shown.assign(previousDisplay_[static_cast<std::size_t>(same - before.begin())]);
+    // A push moves every entry a line up and an operation on two entries a
+    // line down: those places are looked at first.
+    std::size_t same = kDisplayLines;
+    for (const std::size_t at : {index + 1, index - 1, index, index + 2, index - 2, index + 3,
+                                 index - 3, index + 4, index - 4}) {
+        if (at < kDisplayLines && before[at].valid && before[at].entry == drawn) {
+            same = at;
+            break;
+        }
+    }
+    if (same != kDisplayLines) {
+        shown.assign(previousDisplay_[same]);
     } else {
         // formatEntry, but an entry already in normal form (the common
         // case) is copied into the line's own buffer.
@@ -253,7 +260,8 @@ void Calculator::drawLine(int line, const std::array<ShownLine, kDisplayLines>& 
             shown += "...";
         }
     }
-    shown_[index] = {drawn, true};
+    shown_[index].entry = drawn;
+    shown_[index].valid = true;
 }
 
 void Calculator::forgetUndo() {
