@@ -93,10 +93,11 @@ bool Calculator::hasWhatItNeeds(const Needs& needs) {
 void Calculator::reportError(ErrorCode code) {
     errorPending_ = true;
     ++displayRevision_;
-    display_[0] = std::string(errorText(code));
-    display_[1] = std::string(kPressClearText);
-    shown_[0].valid = false;
-    shown_[1].valid = false;
+    DrawnLines& shown = drawn_[current_];
+    shown.lines[0] = errorText(code);
+    shown.lines[1] = kPressClearText;
+    shown.valid[0] = false;
+    shown.valid[1] = false;
 }
 
 void Calculator::focusInput() {
@@ -193,42 +194,38 @@ std::string Calculator::formatEntry(std::string_view text) const {
 void Calculator::redrawStack() {
     // Line 1 (top) shows level 5, line 5 (bottom) level 1. Lines are written
     // top to bottom, so an entry the engine refuses stops the redraw there.
-    if (shownBase_ != base_ || shownWordSize_ != wordSize_) {
-        for (ShownLine& line : shown_) {
-            line.valid = false;
-        }
-        shownBase_ = base_;
-        shownWordSize_ = wordSize_;
-    }
-    // Most commands move the shown entries by a level or two: the lines drawn
-    // last time are kept apart and copied where their entry is shown again.
     ++displayRevision_;
-    std::swap(display_, previousDisplay_);
-    const std::array<ShownLine, kDisplayLines> before = shown_;
+    if (drawnBase_ != base_ || drawnWordSize_ != wordSize_) {
+        drawn_[current_].valid = {};
+        drawnBase_ = base_;
+        drawnWordSize_ = wordSize_;
+    }
+    const DrawnLines& before = drawn_[current_];
+    current_ ^= 1;
     std::string& entry = operandText_[0]; // one buffer for the shown entries
-    int line = 0;
+    std::size_t line = 0;
     try {
         for (; line < kDisplayLines; ++line) {
             drawLine(line, before, entry);
         }
     } catch (...) {
         // The lines from the refused one on stay as they were.
+        DrawnLines& now = drawn_[current_];
         for (; line < kDisplayLines; ++line) {
-            const auto index = static_cast<std::size_t>(line);
-            display_[index] = previousDisplay_[index];
-            shown_[index] = before[index];
+            now.lines[line] = before.lines[line];
+            now.entries[line] = before.entries[line];
+            now.valid[line] = before.valid[line];
         }
         throw;
     }
 }
 
-void Calculator::drawLine(int line, const std::array<ShownLine, kDisplayLines>& before,
-                          std::string& entry) {
+void Calculator::drawLine(std::size_t line, const DrawnLines& before, std::string& entry) {
     const std::size_t count = stack_.size();
-    const auto index = static_cast<std::size_t>(line);
-    const auto level = static_cast<std::size_t>(kDisplayLines - line);
-    std::string& shown = display_[index];
-    shown_[index].valid = false;
+    const std::size_t level = kDisplayLines - line;
+    DrawnLines& now = drawn_[current_];
+    std::string& shown = now.lines[line];
+    now.valid[line] = false;
     if (level > count) {
         shown.clear();
         return;
@@ -237,18 +234,18 @@ void Calculator::drawLine(int line, const std::array<ShownLine, kDisplayLines>& 
     // A push moves every entry a line up and an operation on two entries a
     // line down: those places are looked at first.
     std::size_t same = kDisplayLines;
-    for (const std::size_t at : {index + 1, index - 1, index, index + 2, index - 2, index + 3,
-                                 index - 3, index + 4, index - 4}) {
-        if (at < kDisplayLines && before[at].valid && before[at].entry == drawn) {
+    for (const std::size_t at : {line + 1, line - 1, line, line + 2, line - 2, line + 3, line - 3,
+                                 line + 4, line - 4}) {
+        if (at < kDisplayLines && before.valid[at] && before.entries[at] == drawn) {
             same = at;
             break;
         }
     }
     if (same != kDisplayLines) {
-        shown.assign(previousDisplay_[same]);
+        shown.assign(before.lines[same]);
     } else {
-        // formatEntry, but an entry already in normal form (the common
-        // case) is copied into the line's own buffer.
+        // formatEntry, but an entry already in normal form (the common case)
+        // is copied into the line's own buffer.
         drawn.copyTo(entry);
         if (alreadyNormal(entry, base_, wordSize_)) {
             shown.assign(entry);
@@ -260,8 +257,8 @@ void Calculator::drawLine(int line, const std::array<ShownLine, kDisplayLines>& 
             shown += "...";
         }
     }
-    shown_[index].entry = drawn;
-    shown_[index].valid = true;
+    now.entries[line] = drawn;
+    now.valid[line] = true;
 }
 
 void Calculator::forgetUndo() {

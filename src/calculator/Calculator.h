@@ -87,7 +87,9 @@ class Calculator {
     void flipShownBit(int bit);
 
     // --- read-only state for the front end ---------------------------------
-    const std::array<std::string, kDisplayLines>& displayLines() const { return display_; }
+    const std::array<std::string, kDisplayLines>& displayLines() const {
+        return drawn_[current_].lines;
+    }
     // Changes whenever the display lines may have changed.
     std::uint64_t displayRevision() const { return displayRevision_; }
     bool enterEnabled() const { return !errorPending_; }
@@ -272,23 +274,24 @@ class Calculator {
     std::size_t inputChecked_ = 0;
     NumberBase inputCheckedBase_ = NumberBase::Hex;
 
-    std::array<std::string, kDisplayLines> display_;
-    std::uint64_t displayRevision_ = 0;
-    // What redrawStack drew each line from, so that a line whose entry is still
-    // shown somewhere is copied instead of formatted again; valid only for the
-    // base and word size it was drawn in, and not for a line an error wrote.
-    struct ShownLine {
-        StackEntry entry;
-        bool valid = false;
+    // The display lines, and for each the entry redrawStack drew it from, so
+    // that a line whose entry is still shown is copied instead of formatted
+    // again. An entry counts only for the base and word size it was drawn in,
+    // and not for a line an error wrote. Two sets: the one shown, and the one
+    // drawn before it, whose lines the next redraw copies from.
+    struct DrawnLines {
+        std::array<std::string, kDisplayLines> lines;
+        std::array<StackEntry, kDisplayLines> entries;
+        std::array<bool, kDisplayLines> valid{};
     };
-    std::array<ShownLine, kDisplayLines> shown_;
-    NumberBase shownBase_ = NumberBase::Hex;
-    int shownWordSize_ = 0;
-    std::array<std::string, kDisplayLines> previousDisplay_; // redrawStack's spare lines
-    std::array<std::string, 2> operandText_;                  // twoOperands' buffers
-    // Line `line` of the display from its entry, or from a line drawn before.
-    void drawLine(int line, const std::array<ShownLine, kDisplayLines>& before,
-                  std::string& entry);
+    std::array<DrawnLines, 2> drawn_;
+    std::size_t current_ = 0;
+    std::uint64_t displayRevision_ = 0;
+    NumberBase drawnBase_ = NumberBase::Hex;
+    int drawnWordSize_ = 0;
+    std::array<std::string, 2> operandText_; // twoOperands' buffers
+    // Line `line` of the display from its entry, or from a line of `before`.
+    void drawLine(std::size_t line, const DrawnLines& before, std::string& entry);
     std::array<bool, 16> digitEnabled_{};
     bool stackViewShown_ = false;
     StackListing listing_;
