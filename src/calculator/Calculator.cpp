@@ -127,7 +127,8 @@ constexpr std::array<std::uint8_t, 256> kNormalDigits = [] {
     return table;
 }();
 
-bool alreadyNormal(std::string_view text, NumberBase base, int ws) {
+// `digitsChecked` says every character is known to be a digit of the base.
+bool alreadyNormal(std::string_view text, NumberBase base, int ws, bool digitsChecked = false) {
     if (text.empty() || (text[0] == '0' && text.size() > 1)) {
         return false;
     }
@@ -156,6 +157,9 @@ bool alreadyNormal(std::string_view text, NumberBase base, int ws) {
         }
         break;
     }
+    if (digitsChecked) {
+        return true;
+    }
     // No early exit: the text is short, and a loop without one is faster.
     const std::uint8_t bit = std::uint8_t(1u << static_cast<unsigned>(base));
     std::uint8_t all = bit;
@@ -163,6 +167,21 @@ bool alreadyNormal(std::string_view text, NumberBase base, int ws) {
         all &= kNormalDigits[static_cast<unsigned char>(c)];
     }
     return all != 0;
+}
+
+// True when the entry is packed as digits that all belong to the base.
+bool packedInBase(const StackEntry& entry, NumberBase base) {
+    const unsigned bits = entry.packedDigitBits();
+    switch (base) {
+    case NumberBase::Hex:
+        return bits != 0;
+    case NumberBase::Dec:
+    case NumberBase::Oct:
+        return bits == 1 || bits == 3;
+    case NumberBase::Bin:
+        return bits == 1;
+    }
+    return false;
 }
 
 } // namespace
@@ -247,7 +266,7 @@ void Calculator::drawLine(std::size_t line, const DrawnLines& before, std::strin
         // formatEntry, but an entry already in normal form (the common case)
         // is copied into the line's own buffer.
         drawn.copyTo(entry);
-        if (alreadyNormal(entry, base_, wordSize_)) {
+        if (alreadyNormal(entry, base_, wordSize_, packedInBase(drawn, base_))) {
             shown.assign(entry);
         } else {
             shown = normalizeEntry(entry);

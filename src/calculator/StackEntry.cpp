@@ -102,33 +102,43 @@ StackEntry::StackEntry(std::string_view text) {
         return;
     }
     const char* digits = text.data();
-    int set = 3;
-    if (length <= kPayload * 8) {
-        // One bit for each digit set that holds every character so far.
-        unsigned sets = 0b111;
+    // One bit for each digit set (binary, octal, 0-9A-F) holding every digit.
+    unsigned sets = 0;
+    if (length <= kPayload * 2) {
+        // Packed two digits a byte (the first in the low half) while the sets
+        // are found; binary and octal digits alone are packed again, narrower.
+        sets = 0b111;
+        unsigned char* out = payload;
+        std::size_t i = 0;
+        for (; i + 1 < length; i += 2) {
+            const DigitInfo& first = digitInfo(digits[i]);
+            const DigitInfo& second = digitInfo(digits[i + 1]);
+            sets &= kSetsHolding[first.set] & kSetsHolding[second.set];
+            *out++ = static_cast<unsigned char>(first.value | second.value << 4);
+        }
+        if (i < length) {
+            const DigitInfo& last = digitInfo(digits[i]);
+            sets &= kSetsHolding[last.set];
+            *out = last.value;
+        }
+        if (sets == 0b100) {
+            bytes_[0] = static_cast<unsigned char>(Kind::Hex);
+            bytes_[1] = static_cast<unsigned char>(length);
+            return;
+        }
+        std::memset(payload, 0, kPayload);
+    } else if (length <= kPayload * 8) {
+        sets = 0b111;
         for (std::size_t i = 0; i < length; ++i) {
             sets &= kSetsHolding[digitInfo(digits[i]).set];
         }
-        set = sets == 0 ? 3 : std::countr_zero(sets);
     }
+    const int set = sets == 0 ? 3 : std::countr_zero(sets);
     static constexpr unsigned kWidth[] = {1, 3, 4};
-    if (set < 3 && length * kWidth[set] <= kPayload * 8) {
+    if (set < 2 && length * kWidth[set] <= kPayload * 8) {
         const unsigned width = kWidth[set];
-        bytes_[0] = static_cast<unsigned char>(set == 0   ? Kind::Bin
-                                               : set == 1 ? Kind::Oct
-                                                          : Kind::Hex);
+        bytes_[0] = static_cast<unsigned char>(set == 0 ? Kind::Bin : Kind::Oct);
         bytes_[1] = static_cast<unsigned char>(length);
-        if (width == 4) {
-            // Two digits a byte, the first in the low half.
-            for (std::size_t i = 0; i + 1 < length; i += 2) {
-                *payload++ = static_cast<unsigned char>(digitInfo(digits[i]).value |
-                                                        digitInfo(digits[i + 1]).value << 4);
-            }
-            if (length % 2 != 0) {
-                *payload = digitInfo(digits[length - 1]).value;
-            }
-            return;
-        }
         // The digits go in from the first, lowest bits first, each byte
         // written once.
         unsigned acc = 0;

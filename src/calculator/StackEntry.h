@@ -50,6 +50,20 @@ class StackEntry {
     // The text into `out`, reusing its storage.
     void copyTo(std::string& out) const;
     std::size_t size() const;
+    // The bits of each digit (1, 3 or 4) of a text packed as binary, octal or
+    // 0-9A-F digits; 0 for any other text.
+    unsigned packedDigitBits() const {
+        switch (kind()) {
+        case Kind::Bin:
+            return 1;
+        case Kind::Oct:
+            return 3;
+        case Kind::Hex:
+            return 4;
+        default:
+            return 0;
+        }
+    }
     // True when the text is held on the heap rather than packed.
     bool onHeap() const { return kind() == Kind::Heap; }
 

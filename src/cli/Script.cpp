@@ -1,6 +1,8 @@
 #include "cli/Script.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace quarnel::cli {
 
@@ -41,6 +43,17 @@ std::string_view nextToken(std::string_view line, std::size_t& pos) {
         ++at;
     }
     const std::size_t start = at;
+    // Eight characters at a time while none of them is at most ' ' (every
+    // blank is): a byte below 0x21 sets its top bit in the difference.
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    while (at + 8 <= line.size()) {
+        std::uint64_t eight;
+        std::memcpy(&eight, line.data() + at, 8);
+        if (((eight - kOnes * 0x21) & ~eight & kOnes * 0x80) != 0) {
+            break;
+        }
+        at += 8;
+    }
     while (at < line.size() && !blank(line[at])) {
         ++at;
     }
