@@ -46,6 +46,17 @@ class StackEntry {
     }
     ~StackEntry() { release(); }
 
+    // Copies the first n entries of `from` over the first n of `to`, which
+    // must be empty (default-made).
+    static void copyOverEmpty(const StackEntry* from, StackEntry* to, std::size_t n) noexcept {
+        for (std::size_t i = 0; i < n; ++i) {
+            std::memcpy(to[i].bytes_, from[i].bytes_, kBytes);
+            if (to[i].onHeap()) {
+                to[i].holdHeap();
+            }
+        }
+    }
+
     std::string text() const;
     // The text into `out`, reusing its storage.
     void copyTo(std::string& out) const;

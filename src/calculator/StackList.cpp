@@ -27,13 +27,16 @@ thread_local SpareLeaf spareLeaf;
 
 } // namespace
 
-StackList::Leaf* StackList::newLeaf(const Leaf* from) {
+StackList::Leaf* StackList::newLeaf(const Leaf* from, std::size_t live) {
     void* storage = std::exchange(spareLeaf.storage, nullptr);
     if (storage == nullptr) {
         storage = ::operator new(sizeof(Leaf));
     }
-    // Making a leaf throws nothing: its entries copy without allocating.
-    return from != nullptr ? new (storage) Leaf(*from) : new (storage) Leaf;
+    auto* leaf = new (storage) Leaf;
+    if (from != nullptr) {
+        StackEntry::copyOverEmpty(from->entries.data(), leaf->entries.data(), live);
+    }
+    return leaf;
 }
 
 void StackList::freeLeaf(Leaf* leaf) noexcept {
@@ -81,11 +84,11 @@ StackList::Inner* StackList::ownInner(Node*& slot) {
     return static_cast<Inner*>(slot);
 }
 
-StackList::Leaf* StackList::ownLeaf(Node*& slot) {
+StackList::Leaf* StackList::ownLeaf(Node*& slot, std::size_t live) {
     if (slot == nullptr) {
-        slot = newLeaf(nullptr);
+        slot = newLeaf(nullptr, 0);
     } else if (slot->refs > 1) {
-        auto* copy = newLeaf(static_cast<Leaf*>(slot));
+        auto* copy = newLeaf(static_cast<Leaf*>(slot), live);
         release(slot);
         slot = copy;
     }
@@ -223,7 +226,7 @@ void StackList::push_back(std::string_view text) {
     if (end_ != 0 && (end_ & kMask) == 0) {
         pushTailIntoTree();
     }
-    ownLeaf(tail_)->entries[end_ & kMask] = std::move(entry);
+    ownLeaf(tail_, end_ & kMask)->entries[end_ & kMask] = std::move(entry);
     ++end_;
 }
 
@@ -262,7 +265,7 @@ void StackList::pop_back() {
     written();
     --end_;
     if ((end_ & kMask) != 0) {
-        ownLeaf(tail_)->entries[end_ & kMask] = StackEntry();
+        ownLeaf(tail_, end_ & kMask)->entries[end_ & kMask] = StackEntry();
         return;
     }
     // The tail's only entry went: the tree's last block becomes the tail.
@@ -296,7 +299,7 @@ void StackList::pop_back() {
 void StackList::setBack(std::string_view text) {
     assert(!empty());
     written();
-    ownLeaf(tail_)->entries[(end_ - 1) & kMask] = StackEntry(text);
+    ownLeaf(tail_, (end_ - 1) & kMask)->entries[(end_ - 1) & kMask] = StackEntry(text);
 }
 
 void StackList::eraseFront(std::size_t n) {

@@ -102,22 +102,24 @@ class StackList {
     };
     struct Leaf : Node {
         Leaf() { leaf = true; }
-        // A copy of the entries, with a count of its own.
-        Leaf(const Leaf& other) : entries(other.entries) { leaf = true; }
+        Leaf(const Leaf&) = delete;
         Leaf& operator=(const Leaf&) = delete;
         std::array<StackEntry, kWidth> entries;
     };
 
     static void release(Node* node) noexcept;
-    // A new leaf, empty or a copy of `from`; the last leaf freed on this thread
-    // is used again, so the copy before each change costs no allocation.
-    static Leaf* newLeaf(const Leaf* from);
+    // A new leaf holding the first `live` entries of `from` (none when it is
+    // null); the last leaf freed on this thread is used again, so the copy
+    // before each change costs no allocation.
+    static Leaf* newLeaf(const Leaf* from, std::size_t live);
     static void freeLeaf(Leaf* leaf) noexcept;
     static void hold(Node* node) noexcept;
     // The node in `slot` ready for writing: made if missing, copied first if
     // another list or node shares it.
     static Inner* ownInner(Node*& slot);
-    static Leaf* ownLeaf(Node*& slot);
+    // A shared leaf is copied up to slot `live`, the one the caller writes
+    // next: the tail holds nothing above it.
+    static Leaf* ownLeaf(Node*& slot, std::size_t live);
 
     // Slots are counted from the first ever written; start_ and end_ bound the
     // live ones. Slots below tailStart() are in the tree, the rest in tail_.
