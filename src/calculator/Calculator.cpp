@@ -197,6 +197,12 @@ std::string normalizedEntry(std::string_view text, NumberBase base, int wordSize
     return engine::ConvertBase(text, base, base, wordSize);
 }
 
+void Calculator::normalizeEntryIn(std::string& text) const {
+    if (!alreadyNormal(text, base_, wordSize_)) {
+        text = normalizedEntry(text, base_, wordSize_);
+    }
+}
+
 std::string Calculator::normalizeEntry(std::string_view text) const {
     return normalizedEntry(text, base_, wordSize_);
 }

@@ -110,6 +110,8 @@ class Calculator {
     // --- display helpers (also used by printing) -----------------------------
     // One entry reduced to the word size in the current base, no leading zeros.
     std::string normalizeEntry(std::string_view text) const;
+    // normalizeEntry in place: a text already in normal form is left as it is.
+    void normalizeEntryIn(std::string& text) const;
     // normalizeEntry, cut to 55 characters followed by "..." when longer.
     std::string formatEntry(std::string_view text) const;
     // The listing lines of the whole stack, deepest first, with "n: " level

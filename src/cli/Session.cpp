@@ -147,9 +147,15 @@ std::vector<std::string> Session::displayText() const {
 }
 
 void Session::printResult() {
-    if (!calculator_.stack().empty()) {
+    const calculator::StackList& stack = calculator_.stack();
+    if (!stack.empty()) {
         try {
-            out_ << calculator_.normalizeEntry(calculator_.stack().level(1)) << '\n';
+            // Through a kept buffer: with -r a script prints this every line.
+            std::string& text = printed_;
+            stack.entry(stack.size() - 1).copyTo(text);
+            calculator_.normalizeEntryIn(text);
+            text += '\n';
+            put(text);
         } catch (const engine::EngineError& error) {
             errorShown_ = true;
             *notes_ << withoutTrailingBlanks(std::string("[Error] ") + error.what()) << '\n';
