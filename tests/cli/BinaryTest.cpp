@@ -106,6 +106,7 @@ INSTANTIATE_TEST_SUITE_P(Runs, BinaryTest, testing::Values(
     BinaryCase{"ResultIsTheWholeEntry", {"--result", "--base", "bin", "--bits", "128", "0", "[ENT]", "[NOT]"}, "", 0, std::string(128, '1') + "\n", ""},
     BinaryCase{"ResultOfAnEmptyStackIsNothing", {"--result", "12"}, "", 0, "", ""},
     BinaryCase{"ResultAfterEachLine", {"-r"}, "1F [ENT]\n3 [+]\n[Drop]\n", 0, "1F\n22\n", ""},
+    BinaryCase{"ResultIsReducedToTheWordSize", {"-r", "--bits", "8"}, "1FF [ENT]\n", 0, "FF\n", ""},
     BinaryCase{"ResultSendsNotesToStandardError", {"-r", "1", "[ENT]", "[Depth]", "[RCWS]"}, "", 0, "1\n", "[Quarnel] 1 object(s) on stack.\n[Quarnel] Current wordsize = 64\n"},
     BinaryCase{"ResultSendsErrorsToStandardError", {"-r", "5", "[ENT]", "0", "[DIV]"}, "", 1, "5\n", "Error: Division by zero\n"},
     BinaryCase{"ResultSendsEngineErrorsToStandardError", {"-r", "[Numbering]", "8", "[STWS]", "5", "[ENT]", "100", "[DIV]"}, "", 1, "5\n", "[Error] Division by zero!\n"},
