@@ -19,12 +19,7 @@ class StackEntry {
     StackEntry() noexcept { clearBytes(); }
     explicit StackEntry(std::string_view text);
     // Copies share a heap text; packed texts are copied as bytes.
-    StackEntry(const StackEntry& other) noexcept {
-        std::memcpy(bytes_, other.bytes_, kBytes);
-        if (onHeap()) {
-            holdHeap();
-        }
-    }
+    StackEntry(const StackEntry& other) noexcept { copyBytesOf(other); }
     StackEntry(StackEntry&& other) noexcept {
         std::memcpy(bytes_, other.bytes_, kBytes);
         other.clearBytes();
@@ -50,10 +45,7 @@ class StackEntry {
     // must be empty (default-made).
     static void copyOverEmpty(const StackEntry* from, StackEntry* to, std::size_t n) noexcept {
         for (std::size_t i = 0; i < n; ++i) {
-            std::memcpy(to[i].bytes_, from[i].bytes_, kBytes);
-            if (to[i].onHeap()) {
-                to[i].holdHeap();
-            }
+            to[i].copyBytesOf(from[i]);
         }
     }
 
@@ -104,6 +96,13 @@ class StackEntry {
     }
     void holdHeap() noexcept;
     void releaseHeap() noexcept;
+    // Becomes a copy of `other` over bytes that hold nothing to release.
+    void copyBytesOf(const StackEntry& other) noexcept {
+        std::memcpy(bytes_, other.bytes_, kBytes);
+        if (onHeap()) {
+            holdHeap();
+        }
+    }
 
     alignas(8) unsigned char bytes_[kBytes];
 };

@@ -24,10 +24,6 @@ std::string_view trimmed(std::string_view line) {
     return line.substr(0, end == std::string_view::npos ? 0 : end + 1);
 }
 
-bool blank(std::string_view line) {
-    return line.find_first_not_of(' ') == std::string_view::npos;
-}
-
 } // namespace
 
 Session::Session(std::ostream& out) : out_(out), calculator_(this) {}
@@ -204,14 +200,14 @@ void Session::printDisplay() {
         char* out = text.data();
         for (int line = 0; line < calculator::Calculator::kDisplayLines; ++line) {
             const std::string& shown = display[static_cast<std::size_t>(line)];
+            const std::string_view kept = trimmed(shown);
             if (numbering) {
                 *out++ = static_cast<char>('0' + calculator::Calculator::kDisplayLines - line);
                 *out++ = ':';
-                if (!blank(shown)) {
+                if (!kept.empty()) {
                     *out++ = ' ';
                 }
             }
-            const std::string_view kept = trimmed(shown);
             std::memcpy(out, kept.data(), kept.size());
             out += kept.size();
             *out++ = '\n';
